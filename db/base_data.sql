@@ -1,0 +1,1 @@
+-- Base rows every database needs (folio settings, modules, settings).
