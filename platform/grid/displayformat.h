@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QVariant>
+
+namespace orva::platform {
+
+/// Formats a number with a Delphi-style pattern. Numeric patterns:
+/// "0" a digit always shown, "#" a digit shown when significant, "," anywhere in the
+/// number part groups thousands, "." marks the decimals; text before and after the
+/// number part is copied ("$#,##0.00", "0.0 %"). Printf-like forms: "%m" money
+/// ("$1,234.50"; "%2.2m" gives two decimals), "%n" grouped number, "%f" fixed, "%d"
+/// integer. Decimal point ".", thousands ",", as Mexican users write them.
+QString formatNumber(double value, const QString& pattern);
+
+/// The text a grid shows for a value: dates "dd/MM/yyyy" (or the pattern, read as a Qt
+/// date format), date-times "dd/MM/yyyy hh:mm:ss", numbers through formatNumber() when a
+/// pattern is given, anything else as text.
+QString formatValue(const QVariant& value, const QString& pattern);
+
+/// True for the integer and floating types of QVariant.
+bool isNumeric(const QVariant& value);
+
+} // namespace orva::platform
