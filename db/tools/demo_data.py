@@ -354,8 +354,8 @@ class Demo:
         self.out_rights(w)
 
     def out_rights(self, w):
-        granted = ("dxColaboradores", "dxAsignaciones", "dxApoyos", "dxOptVigencias",
-                   "dxOptTramite")
+        granted = ("dxColaboradores", "dxAsignaciones", "dxApoyos", "cxClavesElector",
+                   "cxVencimientosCredencial")
         w.out.write(
             "INSERT INTO admin_permisos_roles (IdRol, IdOpcion, acceder, insertar, editar, "
             "eliminar, imprimir, exportar)\n"
