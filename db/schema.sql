@@ -443,3 +443,50 @@ FROM master_usuarios u
 JOIN admin_roles_usuarios ru ON ru.IdUsuario = u.IdUsuario
 JOIN admin_permisos_roles p ON p.IdRol = ru.IdRol
 JOIN master_opciones o ON o.IdOpcion = p.IdOpcion;
+
+-- ---------------------------------------------------------------------------
+-- Display columns shared by the catalogued statements. The statements select
+-- the table's own columns directly (so saved changes go back to that table)
+-- and take these read-only descriptions from the views.
+-- ---------------------------------------------------------------------------
+CREATE VIEW vw_personal_datos AS
+SELECT p.IdPersonal,
+       CONCAT_WS(' ', p.SNombre, p.SAPaterno, p.SAMaterno) AS SNombreCompleto,
+       COALESCE(act.IdEstructura, 0) AS IdEstructuraActual,
+       s.SSeccion AS Seccion, cp.SCodigoPostal AS CodigoPostal, m.SDescripcion AS Municipio,
+       l.SLocalidad AS Localidad,
+       IF(COALESCE(p.SRUL_Huella, '') = '', 'Sin huella', 'Con huella') AS sHuella,
+       IF(p.SURL_Foto = '', 'Sin foto', 'Con foto') AS sFoto,
+       TIMESTAMPDIFF(YEAR, p.DFechaNacimiento, CURDATE()) AS Edad
+FROM master_personal p
+LEFT JOIN (SELECT IdPersonal, MAX(IdEstructura) AS IdEstructura FROM activ_asignaciones
+           WHERE EActualMov = 'Si' GROUP BY IdPersonal) act ON act.IdPersonal = p.IdPersonal
+LEFT JOIN activ_secciones s ON s.IdSeccion = p.IdSeccion
+LEFT JOIN master_codigo_postal cp ON cp.IdCodigoPostal = p.IdCodigoPostal
+LEFT JOIN master_municipios m ON m.IdMunicipio = p.IdMunicipio
+LEFT JOIN master_localidades l ON l.IdLocalidad = p.IdLocalidad;
+
+CREATE VIEW vw_asignaciones_datos AS
+SELECT a.IdAsignacion, p.SCodigo AS sCodigopersonal,
+       CONCAT_WS(' ', p.SNombre, p.SAPaterno, p.SAMaterno) AS SNombreCompleto,
+       c.SDescripcion AS Cargo, e.SDescripcion AS Estructura, g.sDescripcion AS GradoEstudios,
+       TIMESTAMPDIFF(YEAR, p.DFechaNacimiento, CURDATE()) AS Edad, p.ESexo AS sGenero,
+       z.SDescripcion AS Zona,
+       CONCAT_WS(' ', li.SNombre, li.SAPaterno, li.SAMaterno) AS Lider,
+       CONCAT_WS(' ', co.SNombre, co.SAPaterno, co.SAMaterno) AS Coordinador,
+       CONCAT_WS(' ', ci.SNombre, ci.SAPaterno, ci.SAMaterno) AS CoordinadorIndep,
+       CONCAT_WS(' ', ac.SNombre, ac.SAPaterno, ac.SAMaterno) AS Activista,
+       CONCAT_WS(' ', p.SNombre, p.SAPaterno, p.SAMaterno) AS Personal,
+       mo.sDescripcion AS Motivo, l.SLocalidad AS Localidad
+FROM activ_asignaciones a
+JOIN master_personal p ON p.IdPersonal = a.IdPersonal
+LEFT JOIN activ_cargos c ON c.IdCargo = a.IdCargo
+LEFT JOIN activ_estructuras e ON e.IdEstructura = a.IdEstructura
+LEFT JOIN activ_grado_estudios g ON g.IdGradoEstudios = a.IdGradoEstudios
+LEFT JOIN activ_zonas z ON z.IdZona = a.IdZona
+LEFT JOIN master_personal li ON li.IdPersonal = a.IdLider
+LEFT JOIN master_personal co ON co.IdPersonal = a.IdCoordinador
+LEFT JOIN master_personal ci ON ci.IdPersonal = a.IdCoordinadorIndep
+LEFT JOIN master_personal ac ON ac.IdPersonal = a.IdActivista
+LEFT JOIN activ_motivos mo ON mo.IdMotivo = a.IdMotivo
+LEFT JOIN master_localidades l ON l.IdLocalidad = a.IdLocalidad;

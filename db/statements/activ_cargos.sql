@@ -1,0 +1,5 @@
+SELECT t.*
+FROM activ_cargos t
+WHERE (:IdCargo = '-1' OR t.IdCargo = :IdCargo)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.IdCargo

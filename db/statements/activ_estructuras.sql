@@ -1,0 +1,5 @@
+SELECT t.*
+FROM activ_estructuras t
+WHERE (:IdEstructura = '-1' OR t.IdEstructura = :IdEstructura)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.IdEstructura

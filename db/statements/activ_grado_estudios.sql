@@ -1,0 +1,5 @@
+SELECT t.*
+FROM activ_grado_estudios t
+WHERE (:IdGradoEstudios = '-1' OR t.IdGradoEstudios = :IdGradoEstudios)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.IdGradoEstudios

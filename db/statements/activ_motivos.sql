@@ -1,0 +1,6 @@
+SELECT t.*
+FROM activ_motivos t
+WHERE (:IdMotivo = '-1' OR t.IdMotivo = :IdMotivo)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+  AND (:ETipoMovimiento = '-1' OR t.ETipoMovimiento = :ETipoMovimiento)
+ORDER BY t.IdMotivo

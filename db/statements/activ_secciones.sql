@@ -1,0 +1,7 @@
+SELECT t.*, m.SDescripcion AS Municipio
+FROM activ_secciones t
+LEFT JOIN master_municipios m ON m.IdMunicipio = t.IdMunicipio
+WHERE (:IdSeccion = '-1' OR t.IdSeccion = :IdSeccion)
+  AND (:IdMunicipio = '-1' OR t.IdMunicipio = :IdMunicipio)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.SSeccion

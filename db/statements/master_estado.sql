@@ -1,0 +1,7 @@
+SELECT t.*, p.SPais AS Paises
+FROM master_estado t
+LEFT JOIN master_pais p ON p.IdPais = t.IdPais
+WHERE (:IdEstado = '-1' OR t.IdEstado = :IdEstado)
+  AND (:IdPais = '-1' OR t.IdPais = :IdPais)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.SEstado

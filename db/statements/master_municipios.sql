@@ -1,0 +1,7 @@
+SELECT t.*, e.SEstado AS Estado
+FROM master_municipios t
+LEFT JOIN master_estado e ON e.IdEstado = t.IdEstado
+WHERE (:IdMunicipio = '-1' OR t.IdMunicipio = :IdMunicipio)
+  AND (:IdEstado = '-1' OR t.IdEstado = :IdEstado)
+  AND (:EActivo = '-1' OR t.EActivo = :EActivo)
+ORDER BY t.SDescripcion

@@ -1,0 +1,4 @@
+SELECT o.IdOpcion, o.SNombreForm_Programa, o.SDescripcion, o.IdTab, o.EActivo
+FROM master_opciones o
+WHERE (:IdOpcion = '-1' OR o.IdOpcion = :IdOpcion)
+ORDER BY o.IdOpcion
