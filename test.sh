@@ -11,7 +11,7 @@ scripts/build.sh || exit 1
 export ORVA_DB_DIR="$here/build/testdb"
 export ORVA_DB_PORT=${ORVA_TEST_DB_PORT:-3417}
 db/server.sh start >/dev/null || exit 1
-trap 'db/server.sh stop' EXIT
+trap '"$here/db/server.sh" stop' EXIT
 
 cd build
 ctest --output-on-failure -j "${ORVA_TEST_JOBS:-2}" "$@"
