@@ -1,5 +1,4 @@
--- Positions. Parameters: IdCargo, EActivo.
-SELECT t.IdCargo, t.SCodigo, t.SDescripcion, t.EActivo
+SELECT t.*
 FROM activ_cargos t
 WHERE (:IdCargo = '-1' OR t.IdCargo = :IdCargo)
   AND (:EActivo = '-1' OR t.EActivo = :EActivo)

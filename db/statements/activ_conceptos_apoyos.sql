@@ -1,5 +1,4 @@
--- Support types. Parameters: IdConcepto, SCodigo, EActivo.
-SELECT t.IdConcepto, t.SCodigo, t.SConcepto, t.EActivo
+SELECT t.*
 FROM activ_conceptos_apoyos t
 WHERE (:IdConcepto = '-1' OR t.IdConcepto = :IdConcepto)
   AND (:SCodigo = '-1' OR t.SCodigo = :SCodigo)

@@ -1,5 +1,4 @@
--- Motives of movements. Parameters: IdMotivo, EActivo, ETipoMovimiento.
-SELECT t.IdMotivo, t.SCodigo, t.sDescripcion, t.ETipoMovimiento, t.EActivo
+SELECT t.*
 FROM activ_motivos t
 WHERE (:IdMotivo = '-1' OR t.IdMotivo = :IdMotivo)
   AND (:EActivo = '-1' OR t.EActivo = :EActivo)

@@ -1,5 +1,4 @@
--- Postal codes. Parameters: IdCodigoPostal, EActivo.
-SELECT t.IdCodigoPostal, t.SCodigo, t.SCodigoPostal, t.EActivo
+SELECT t.*
 FROM master_codigo_postal t
 WHERE (:IdCodigoPostal = '-1' OR t.IdCodigoPostal = :IdCodigoPostal)
   AND (:EActivo = '-1' OR t.EActivo = :EActivo)
