@@ -1,22 +1,21 @@
--- Assignments. IdUsuario restricts to the user's structures (with IdEstructura 0);
--- IdEstructura above 0 to that structure; EActualMov "Si" to current movements.
-SELECT a.IdAsignacion, a.IdPersonal, a.SINE, a.IdEstructura, a.IdCargo, a.IdLider,
-       a.IdCoordinador, a.IdCoordinadorIndep, a.IdActivista, a.DFechaMovimiento,
-       a.ETipoMovimiento, a.IdMotivo, a.IdZona, a.IdGradoEstudios, a.IdEstadoCivil,
-       a.SFaceBook, a.STwitter, a.IdLocalidad, a.IdUsuarioRealizo, a.EActualMov,
-       v.sCodigopersonal, v.SNombreCompleto, v.Cargo, v.Estructura, v.GradoEstudios, v.Edad,
-       v.sGenero, v.Zona, v.Lider, v.Coordinador, v.CoordinadorIndep, v.Activista, v.Personal,
-       v.Motivo, v.Localidad
+-- Assignment movements: the table's columns and the display and report columns of
+-- vw_asignaciones_datos. Parameters:
+--   IdAsignacion, DFechaMovimiento (year-month-day), ETipoMovimiento, SFaceBook, STwitter,
+--   IdPersonal: equal to the value;
+--   IdUsuario: only the structures assigned to that user (activ_usuarios_estructuras);
+--   IdEstructura: that structure; 0 or -1 leave the structure to IdUsuario;
+--   EActualMov: "Si" for the current movements, "No" for the earlier ones.
+SELECT *
 FROM activ_asignaciones a
-JOIN vw_asignaciones_datos v ON v.IdAsignacion = a.IdAsignacion
+LEFT JOIN vw_asignaciones_datos v USING (IdAsignacion)
 WHERE (:IdAsignacion = '-1' OR a.IdAsignacion = :IdAsignacion)
   AND (:DFechaMovimiento = '-1' OR a.DFechaMovimiento = :DFechaMovimiento)
   AND (:ETipoMovimiento = '-1' OR a.ETipoMovimiento = :ETipoMovimiento)
   AND (:SFaceBook = '-1' OR a.SFaceBook = :SFaceBook)
   AND (:STwitter = '-1' OR a.STwitter = :STwitter)
+  AND (:IdPersonal = '-1' OR a.IdPersonal = :IdPersonal)
   AND (:IdUsuario = '-1' OR a.IdEstructura IN (SELECT ue.IdEstructura
         FROM activ_usuarios_estructuras ue WHERE ue.IdUsuario = :IdUsuario))
   AND (:IdEstructura IN ('-1', '0') OR a.IdEstructura = :IdEstructura)
   AND (:EActualMov = '-1' OR a.EActualMov = :EActualMov)
-  AND (:IdPersonal = '-1' OR a.IdPersonal = :IdPersonal)
 ORDER BY a.IdAsignacion

@@ -1,4 +1,5 @@
-SELECT t.*
+-- Support types. Parameters: IdConcepto, SCodigo, EActivo.
+SELECT t.IdConcepto, t.SCodigo, t.SConcepto, t.EActivo
 FROM activ_conceptos_apoyos t
 WHERE (:IdConcepto = '-1' OR t.IdConcepto = :IdConcepto)
   AND (:SCodigo = '-1' OR t.SCodigo = :SCodigo)

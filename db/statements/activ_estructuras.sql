@@ -1,4 +1,5 @@
-SELECT t.*
+-- Structures. Parameters: IdEstructura, EActivo.
+SELECT t.IdEstructura, t.SCodigo, t.SDescripcion, t.EActivo
 FROM activ_estructuras t
 WHERE (:IdEstructura = '-1' OR t.IdEstructura = :IdEstructura)
   AND (:EActivo = '-1' OR t.EActivo = :EActivo)

@@ -1,4 +1,5 @@
-SELECT t.*
+-- Motives of movements. Parameters: IdMotivo, EActivo, ETipoMovimiento.
+SELECT t.IdMotivo, t.SCodigo, t.sDescripcion, t.ETipoMovimiento, t.EActivo
 FROM activ_motivos t
 WHERE (:IdMotivo = '-1' OR t.IdMotivo = :IdMotivo)
   AND (:EActivo = '-1' OR t.EActivo = :EActivo)

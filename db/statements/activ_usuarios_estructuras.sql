@@ -1,3 +1,4 @@
+-- The structures a user works with. Parameters: IdUsuario, IdEstructura.
 SELECT ue.IdUsuario, ue.IdEstructura, e.SDescripcion AS NombreEstructura
 FROM activ_usuarios_estructuras ue
 JOIN activ_estructuras e ON e.IdEstructura = ue.IdEstructura

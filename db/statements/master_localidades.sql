@@ -1,4 +1,7 @@
-SELECT t.*, m.SDescripcion AS Municipio, s.SSeccion AS Seccion, z.SDescripcion AS Zona
+-- Localities with the names of their municipality, section and zone. Parameters:
+-- IdLocalidad, IdMunicipio, IdSeccion, IdZona, EActivo.
+SELECT t.IdLocalidad, t.SCodigo, t.IdMunicipio, t.IdSeccion, t.IdZona, t.SLocalidad,
+       t.EActivo, m.SDescripcion AS Municipio, s.SSeccion AS Seccion, z.SDescripcion AS Zona
 FROM master_localidades t
 LEFT JOIN master_municipios m ON m.IdMunicipio = t.IdMunicipio
 LEFT JOIN activ_secciones s ON s.IdSeccion = t.IdSeccion

@@ -1,6 +1,8 @@
--- The one person of the assignment being edited.
-SELECT p.IdPersonal, CONCAT_WS(' ', p.SNombre, p.SAPaterno, p.SAMaterno) AS Nombre, p.SINE,
-       p.SCodigo, p.IdLocalidad
+-- The person of an assignment being edited or given a new position (IdPersonal), active or
+-- not, placed or not.
+SELECT p.IdPersonal, v.SNombreCompleto AS Nombre, p.SINE, p.SCodigo, p.IdLocalidad,
+       v.SNombreCompleto
 FROM master_personal p
+JOIN vw_personal_datos v ON v.IdPersonal = p.IdPersonal
 WHERE (:IdPersonal = '-1' OR p.IdPersonal = :IdPersonal)
 ORDER BY Nombre
