@@ -22,6 +22,11 @@ Usuarios del programa: admin / Admin2026   capturista / Captura2026
 Para detener el servidor: db/server.sh stop
 EOT
 
-if [ -x build/app/orva ]; then
-    exec build/app/orva "$@"
+build=${ORVA_BUILD_DIR:-$here/build}
+# First run: the connection file beside the program gets the entry "Local" for the
+# private server, so the demo login works at once. An existing file is the user's own.
+if [ ! -f "$build/app/ovra.ds" ]; then
+    "$build/app/orva_conexion" "$build/app/ovra.ds" Local \
+        "$ORVA_DB_HOST" "$ORVA_DB_PORT" "$ORVA_DB_USER" "$ORVA_DB_PASSWORD"
 fi
+exec "$build/app/orva"

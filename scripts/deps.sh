@@ -11,7 +11,7 @@ packages=(
     libcurl4-openssl-dev libssl-dev libzip-dev libfreexl-dev libxlsxwriter-dev
     libfprint-2-dev libglib2.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 poppler-utils python3-botocore openssl curl
+    fonts-liberation2 poppler-utils python3-botocore python3-openpyxl openssl curl
 )
 # Node.js runs the local test servers; a machine may already have it from elsewhere.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

@@ -337,12 +337,13 @@ class Demo:
 
     # --- users, roles and rights ----------------------------------------------------------
     def users(self, w):
+        # Only the administrator may correct any person's voter key (EAdmin).
         w.insert("master_usuarios", ["IdUsuario", "sUsuario", "sMail", "sNombre", "Telefono",
-                                     "EActivo", "sPassword"],
-                 [(1, "admin", "admin@orva.mx", "ADMINISTRADOR", "(771)000-0000", "Si",
+                                     "EActivo", "EAdmin", "sPassword"],
+                 [(1, "admin", "admin@orva.mx", "ADMINISTRADOR", "(771)000-0000", "Si", "Si",
                    "Admin2026"),
                   (2, "capturista", "captura@orva.mx", "ROSA MARTINEZ ISLAS", "(771)555-0101",
-                   "Si", Raw(f"AES_ENCRYPT('Captura2026', '{AES_KEY}')"))])
+                   "Si", "No", Raw(f"AES_ENCRYPT('Captura2026', '{AES_KEY}')"))])
         w.insert("admin_roles", ["IdRol", "SCodigo", "SDescripcion", "EActivo"],
                  [(1, "ROL000001", "ADMINISTRADOR", "Si"), (2, "ROL000002", "CAPTURISTA", "Si")])
         w.insert("admin_roles_usuarios", ["IdRolUsuario", "IdRol", "IdUsuario"],
