@@ -1,5 +1,7 @@
 #include "exchange/gridexport_formats.h"
 
+#include "platform/grid/displayformat.h"
+
 namespace orva::exchange {
 namespace {
 
@@ -45,15 +47,7 @@ QString spreadsheetNumberFormat(const QString& displayFormat, int tag) {
         return printfForm(pattern);
     if (pattern.contains(QLatin1Char(';')))
         return pattern; // sections: already in the spreadsheet's form
-    qsizetype first = -1, last = -1;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern.at(i);
-        if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
+    const auto [first, last] = platform::numberPart(pattern);
     if (first < 0)
         return {};
     return literal(pattern.left(first)) + pattern.mid(first, last - first + 1) +

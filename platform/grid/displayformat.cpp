@@ -69,6 +69,19 @@ bool isNumeric(const QVariant& value) {
     }
 }
 
+NumberSpan numberPart(const QString& pattern) {
+    NumberSpan span;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
+            if (span.first < 0)
+                span.first = i;
+            span.last = i;
+        }
+    }
+    return span;
+}
+
 QString formatNumber(double value, const QString& pattern) {
     if (pattern.isEmpty())
         return QString::number(value, 'g', 15);
@@ -76,15 +89,7 @@ QString formatNumber(double value, const QString& pattern) {
         return printfForm(value, pattern);
 
     // Number part: from the first digit placeholder to the last one.
-    qsizetype first = -1, last = -1;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern.at(i);
-        if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
+    const auto [first, last] = numberPart(pattern);
     if (first < 0)
         return pattern;
     const QString prefix = pattern.left(first);

@@ -17,6 +17,14 @@ QString formatNumber(double value, const QString& pattern);
 /// pattern is given, anything else as text.
 QString formatValue(const QVariant& value, const QString& pattern);
 
+/// Where the number part of a numeric pattern lies: the positions of its first and last
+/// digit placeholder ("0" or "#"); both -1 when the pattern has none.
+struct NumberSpan {
+    qsizetype first = -1;
+    qsizetype last = -1;
+};
+NumberSpan numberPart(const QString& pattern);
+
 /// True for the integer and floating types of QVariant.
 bool isNumeric(const QVariant& value);
 
