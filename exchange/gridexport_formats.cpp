@@ -16,14 +16,7 @@ QString literal(const QString& text) {
 
 QString printfForm(const QString& pattern) {
     const QChar kind = pattern.back().toLower();
-    int decimals = kind == QLatin1Char('d') ? 0 : 2;
-    const qsizetype dot = pattern.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        bool ok = false;
-        const int d = pattern.mid(dot + 1, pattern.size() - dot - 2).toInt(&ok);
-        if (ok)
-            decimals = d;
-    }
+    const int decimals = platform::printfDecimals(pattern);
     const QString fraction =
         decimals > 0 ? QLatin1Char('.') + QString(decimals, QLatin1Char('0')) : QString();
     if (kind == QLatin1Char('m'))

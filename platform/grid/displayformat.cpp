@@ -29,14 +29,7 @@ void splitNumber(double value, int decimals, QString& integer, QString& fraction
 
 QString printfForm(double value, const QString& pattern) {
     const QChar kind = pattern.back().toLower();
-    int decimals = kind == QLatin1Char('d') ? 0 : 2;
-    const qsizetype dot = pattern.indexOf(QLatin1Char('.'));
-    if (dot >= 0) {
-        bool ok = false;
-        const int d = pattern.mid(dot + 1, pattern.size() - dot - 2).toInt(&ok);
-        if (ok)
-            decimals = d;
-    }
+    const int decimals = printfDecimals(pattern);
     QString integer, fraction;
     splitNumber(value, decimals, integer, fraction);
     const bool grouped = kind == QLatin1Char('m') || kind == QLatin1Char('n');
@@ -67,6 +60,19 @@ bool isNumeric(const QVariant& value) {
     default:
         return false;
     }
+}
+
+int printfDecimals(const QString& pattern) {
+    const QChar kind = pattern.back().toLower();
+    int decimals = kind == QLatin1Char('d') ? 0 : 2;
+    const qsizetype dot = pattern.indexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        bool ok = false;
+        const int d = pattern.mid(dot + 1, pattern.size() - dot - 2).toInt(&ok);
+        if (ok)
+            decimals = d;
+    }
+    return decimals;
 }
 
 NumberSpan numberPart(const QString& pattern) {

@@ -17,6 +17,10 @@ QString formatNumber(double value, const QString& pattern);
 /// pattern is given, anything else as text.
 QString formatValue(const QVariant& value, const QString& pattern);
 
+/// Decimals of a printf-like form: the digits after its "." ("%2.2m" → 2), otherwise 0
+/// for "%d" and 2 for the others.
+int printfDecimals(const QString& pattern);
+
 /// Where the number part of a numeric pattern lies: the positions of its first and last
 /// digit placeholder ("0" or "#"); both -1 when the pattern has none.
 struct NumberSpan {
