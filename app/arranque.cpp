@@ -2,6 +2,7 @@
 
 #include "app/acceso.h"
 #include "app/loading.h"
+#include "catalogs/registro.h"
 #include "data/connection.h"
 #include "platform/dialogs/translations.h"
 #include "shell/avisosdatos.h"
@@ -19,6 +20,8 @@ int Arrancar(QApplication& aplicacion) {
     shell::AvisosDialogos avisos([] { QCoreApplication::exit(0); });
 
     data::connection(); // first: every window binds its datasets to it; connects nothing
+    // The modules' windows, so that the main window's commands find them by form name.
+    catalogs::RegistrarCatalogos();
     shell::TfrmPrincipal principal;
     Tfrmacceso acceso(&principal);
     Tfrm_Loading cargando;
