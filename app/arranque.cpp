@@ -4,6 +4,7 @@
 #include "app/loading.h"
 #include "catalogs/registro.h"
 #include "data/connection.h"
+#include "people/registro.h"
 #include "platform/dialogs/translations.h"
 #include "shell/avisosdatos.h"
 #include "shell/principal.h"
@@ -22,6 +23,7 @@ int Arrancar(QApplication& aplicacion) {
     data::connection(); // first: every window binds its datasets to it; connects nothing
     // The modules' windows, so that the main window's commands find them by form name.
     catalogs::RegistrarCatalogos();
+    people::RegistrarPersonas();
     shell::TfrmPrincipal principal;
     Tfrmacceso acceso(&principal);
     Tfrm_Loading cargando;

@@ -107,15 +107,9 @@ void GridModel::setColumnsInternal(const QList<GridColumn>& columns) {
         c.spec = spec;
         if (c.spec.caption.isEmpty())
             c.spec.caption = spec.fieldName;
-        c.source = -1;
-        if (source_)
-            for (int i = 0; i < source_->columnCount(); ++i)
-                if (sourceFieldName(i).compare(spec.fieldName, Qt::CaseInsensitive) == 0) {
-                    c.source = i;
-                    break;
-                }
         cols_.push_back(c);
     }
+    resolveSources();
     sortColumn_ = -1;
     sortState_ = SortState::None;
     groupCols_.clear();
@@ -123,6 +117,18 @@ void GridModel::setColumnsInternal(const QList<GridColumn>& columns) {
     refilterInside();
     endResetModel();
     emit displayChanged();
+}
+
+void GridModel::resolveSources() {
+    for (Column& c : cols_) {
+        c.source = -1;
+        if (source_)
+            for (int i = 0; i < source_->columnCount(); ++i)
+                if (sourceFieldName(i).compare(c.spec.fieldName, Qt::CaseInsensitive) == 0) {
+                    c.source = i;
+                    break;
+                }
+    }
 }
 
 QString GridModel::sourceFieldName(int sourceColumn) const {
@@ -185,8 +191,12 @@ QList<GridColumn> GridModel::currentSpecs() const {
 
 void GridModel::sourceReset(bool dropTextCache) {
     beginResetModel();
-    if (dropTextCache)
+    // A reset may bring other fields (a dataset declared before it was opened, or opened
+    // again on another statement): the columns find theirs again by name.
+    if (dropTextCache) {
+        resolveSources();
         resetCaches();
+    }
     orderValid_ = false;
     sums_.clear();
     refilterInside();

@@ -128,6 +128,8 @@ private:
     void setColumnsInternal(const QList<GridColumn>& columns);
     QList<GridColumn> currentSpecs() const;
     QString sourceFieldName(int sourceColumn) const;
+    /// Finds each column's field among the source's columns (-1 when absent).
+    void resolveSources();
     void sourceReset(bool dropTextCache = true);
     void sourceDataChanged(const QModelIndex& from, const QModelIndex& to);
 

@@ -150,3 +150,31 @@ TEST_F(DatasetModelTest, DatasetFilterResetsTheGrid) {
 }
 
 } // namespace
+
+namespace {
+
+// A window declares its columns before its dataset opens (the dataset has no fields
+// yet); the columns must find their fields once it opens, and again when it is reopened
+// on a statement with the fields in another order.
+TEST_F(DatasetModelTest, ColumnsDeclaredBeforeTheDatasetOpensShowTheirFields) {
+    ds.close();
+    GridColumn nombre, clave;
+    nombre.fieldName = "SNombre";
+    clave.fieldName = "IdPersona";
+    grid.setColumns({nombre, clave});
+    ds.open();
+    GridModel* shown = grid.gridModel();
+    const int row = grid.currentSourceRow();
+    EXPECT_EQ(shown->displayText(row, 0), "ANA");
+    EXPECT_EQ(shown->displayText(row, 1), "1");
+    grid.setFindText("carla");
+    EXPECT_EQ(grid.recordCount(), 1);
+
+    grid.setFindText("");
+    ds.close();
+    ds.setSql("select EActivo, IdPersona, SNombre from personas_prueba order by IdPersona");
+    ds.open();
+    EXPECT_EQ(shown->displayText(grid.currentSourceRow(), 0), "ANA");
+}
+
+} // namespace
