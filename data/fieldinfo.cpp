@@ -84,6 +84,9 @@ FieldInfo FieldInfo::fromMysql(const MYSQL_FIELD& f) {
     info.flags = f.flags;
     info.length = static_cast<unsigned>(f.length);
     info.decimals = f.decimals;
+    constexpr unsigned binaryCharset = 63;
+    if (info.type == FieldType::String && f.charsetnr != binaryCharset)
+        info.maxChars = info.length / 4;
     return info;
 }
 
@@ -92,6 +95,8 @@ FieldInfo FieldInfo::declared(const QString& name, FieldType type, unsigned leng
     info.name = name;
     info.type = type;
     info.length = length;
+    if (type == FieldType::String)
+        info.maxChars = length;
     info.required = required;
     return info;
 }

@@ -28,8 +28,11 @@ struct FieldInfo {
     QString orgTable; ///< the table it comes from (empty for computed columns)
     QString database; ///< the schema of that table
     FieldType type = FieldType::String;
-    unsigned flags = 0;    ///< the connector's column flags
-    unsigned length = 0;   ///< display width the server gives
+    unsigned flags = 0;  ///< the connector's column flags
+    unsigned length = 0; ///< display width the server gives
+    /// Characters a text field takes (0: no known limit). The server gives text widths
+    /// in bytes of the connection's character set, utf8mb4: four bytes a character.
+    unsigned maxChars = 0;
     unsigned decimals = 0; ///< digits after the point
     bool required = false; ///< a value must be given before posting (declared fields)
 

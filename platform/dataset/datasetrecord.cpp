@@ -9,6 +9,11 @@ QVariant DatasetRecord::value(const QString& field) const {
     return f.isValid() && dataset_.currentRow() >= 0 ? f.value() : QVariant();
 }
 
+int DatasetRecord::maxLength(const QString& field) const {
+    const int index = dataset_.fieldIndex(field);
+    return index < 0 ? 0 : static_cast<int>(dataset_.fieldInfo(index).maxChars);
+}
+
 void DatasetRecord::setValue(const QString& field, const QVariant& value) {
     dataset_.setValue(field, value);
 }

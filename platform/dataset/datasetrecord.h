@@ -16,6 +16,7 @@ public:
     QVariant value(const QString& field) const override;
     /// The dataset must be in edit or insert state.
     void setValue(const QString& field, const QVariant& value) override;
+    int maxLength(const QString& field) const override;
 
 private:
     data::Dataset& dataset_;

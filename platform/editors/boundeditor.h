@@ -16,6 +16,11 @@ public:
     virtual ~Record() = default;
     virtual QVariant value(const QString& field) const = 0;
     virtual void setValue(const QString& field, const QVariant& value) = 0;
+    /// Characters the field takes, 0 when unknown or unlimited.
+    virtual int maxLength(const QString& field) const {
+        Q_UNUSED(field);
+        return 0;
+    }
 };
 
 /// A Record held in a map, for windows' own memory rows and for tests.
@@ -43,6 +48,9 @@ public:
     virtual QWidget* widget() = 0;
     /// Read-only editors show a value and never write it back.
     virtual bool isReadOnlyEditor() const { return false; }
+    /// The field takes at most `characters`: text editors stop typing there (a window's
+    /// own smaller limit stays). Other editors ignore it.
+    virtual void limitLength(int characters) { Q_UNUSED(characters); }
 
 private:
     QString field_;

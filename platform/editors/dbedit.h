@@ -19,6 +19,10 @@ public:
     void setEditorValue(const QVariant& value) override;
     QWidget* widget() override { return this; }
     bool isReadOnlyEditor() const override { return isReadOnly(); }
+    void limitLength(int characters) override {
+        if (characters < maxLength())
+            setMaxLength(characters);
+    }
 
 private:
     bool upperCase_ = false;

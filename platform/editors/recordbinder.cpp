@@ -28,8 +28,12 @@ BoundEditor* RecordBinder::editor(const QString& field) const {
 }
 
 void RecordBinder::load(const Record& record) const {
-    for (BoundEditor* e : editors_)
+    for (BoundEditor* e : editors_) {
+        // Typing stops at the field's size, so nothing is refused by the server later.
+        if (const int limit = record.maxLength(e->fieldName()); limit > 0)
+            e->limitLength(limit);
         e->setEditorValue(record.value(e->fieldName()));
+    }
 }
 
 void RecordBinder::store(Record& record) const {

@@ -107,6 +107,7 @@ TEST_F(DatasetModelTest, BinderWritesTheCurrentRowBack) {
     DatasetRecord record(ds);
     binder.load(record);
     EXPECT_EQ(name->text(), "JOSÉ");
+    EXPECT_EQ(name->maxLength(), 60); // VARCHAR(60): typing stops where the server would refuse
     EXPECT_TRUE(date->isEmpty());
     EXPECT_FALSE(active->isChecked());
 
