@@ -4,14 +4,12 @@
 // (time_total, without its process start-up), so the ratio sets everything the client
 // does against curl's transfer alone. Downloads go to a new file each time, as curl's do
 // here: replacing an existing file makes the file system write the new one out first.
+#include "benchsupport.h"
 #include "exchange/aws_s3.h"
 #include "exchange/aws_s3_crypto.h"
 #include "s3_test_support.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -20,6 +18,8 @@
 #include <stdexcept>
 
 using namespace orva::exchange;
+using orva::bench::Clock;
+using orva::bench::seconds;
 using orva::test::LocalS3Server;
 using orva::test::runProgram;
 using orva::test::TempFolder;
@@ -41,8 +41,7 @@ struct Setup {
         std::mt19937 random(20);
         for (char& c : content)
             c = static_cast<char>(random());
-        source = folder.file("origen.bin");
-        orva::test::writeFile(source, content);
+        source = folder.write("origen.bin", content);
         sourceHash = Sha256Hex(content);
         if (S3PutFile(server->creds(), kKey, source, "").empty())
             throw std::runtime_error("no se pudo subir el archivo de prueba: " + S3LastError());
@@ -94,10 +93,9 @@ void compare(benchmark::State& state, const std::function<double()>& beforeEach,
         partTimes.push_back(beforeEach());
         if (curlFirst)
             curlTimes.push_back(curl());
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = Clock::now();
         const bool done = client();
-        const double elapsed =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double elapsed = seconds(start);
         if (!done) {
             state.SkipWithError(S3LastError().c_str());
             return;
@@ -126,11 +124,11 @@ void BM_Upload20MB(benchmark::State& state) {
     // The client hashes the file for the signature before sending it; curl is handed the
     // hash. The hash alone is timed too, so that the transfer can be compared by itself.
     const auto hashSeconds = [&] {
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = Clock::now();
         std::FILE* file = std::fopen(s.source.c_str(), "rb");
         Sha256FileHex(file);
         std::fclose(file);
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return seconds(start);
     };
     compare(
         state, hashSeconds, [&] { return !S3PutFile(creds, kKey, s.source, "").empty(); },
@@ -165,11 +163,8 @@ BENCHMARK(BM_Upload20MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterat
 BENCHMARK(BM_Download20MB)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    setup();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orva::bench::runBenchmarks(argc, argv, [] {
+        setup();
+        return true;
+    });
 }

@@ -1,5 +1,6 @@
 // A find-panel keystroke over 100,000 people, against a plain scan of the same texts
 // measured in the same run. Goal: a keystroke under 50 ms.
+#include "benchsupport.h"
 #include "platform/grid/gridmodel.h"
 #include "platform/grid/gridview.h"
 
@@ -7,12 +8,12 @@
 #include <QApplication>
 #include <QTreeView>
 #include <array>
-#include <benchmark/benchmark.h>
-#include <chrono>
+#include <memory>
 #include <random>
 #include <vector>
 
 using namespace orva::platform;
+using orva::bench::timeEach;
 
 namespace {
 
@@ -92,12 +93,6 @@ People& people() {
     return model;
 }
 
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point from) {
-    return std::chrono::duration<double>(Clock::now() - from).count();
-}
-
 /// The plain way: every cell of every row searched with a case-insensitive contains.
 int linearScan(const QString& needle) {
     int found = 0;
@@ -112,36 +107,26 @@ int linearScan(const QString& needle) {
 
 /// Seconds of one reference scan, measured once per run (best of five).
 double referenceSeconds() {
-    static const double best = [] {
-        double b = 1e9;
-        for (int i = 0; i < 5; ++i) {
-            const auto start = Clock::now();
-            benchmark::DoNotOptimize(linearScan(QStringLiteral("gonz")));
-            b = std::min(b, seconds(start));
-        }
-        return b;
-    }();
+    static const double best = orva::bench::bestOf(
+        5, [] { benchmark::DoNotOptimize(linearScan(QStringLiteral("gonz"))); });
     return best;
 }
 
-void report(benchmark::State& state, double total) {
-    const double perKeystroke = total / static_cast<double>(state.iterations());
+void report(benchmark::State& state, double perKeystroke) {
     state.counters["ms_per_keystroke"] = perKeystroke * 1000.0;
     state.counters["ratio_to_plain_scan"] = perKeystroke / referenceSeconds();
 }
 
+/// Two words in turn, each needing every record looked at again.
+QString nextWord(benchmark::IterationCount i) {
+    return i % 2 ? QStringLiteral("gonz") : QStringLiteral("rami");
+}
+
 /// The reference itself.
 void BM_PlainScan(benchmark::State& state) {
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        benchmark::DoNotOptimize(
-            linearScan(state.iterations() % 2 ? QStringLiteral("gonz") : QStringLiteral("rami")));
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
-    report(state, total);
+    report(state, timeEach(state, [&] {
+               benchmark::DoNotOptimize(linearScan(nextWord(state.iterations())));
+           }));
 }
 
 /// A keystroke that needs every record looked at again (a new word).
@@ -149,35 +134,19 @@ void BM_GridKeystrokeAllRows(benchmark::State& state) {
     GridModel model;
     model.setSourceModel(&people());
     model.setFindText(QStringLiteral("x")); // texts built before timing
-    double total = 0;
     int i = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        model.setFindText(++i % 2 ? QStringLiteral("gonz") : QStringLiteral("rami"));
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
+    const double each = timeEach(state, [&] { model.setFindText(nextWord(++i)); });
     state.counters["records_found"] = model.recordCount();
-    report(state, total);
+    report(state, each);
 }
 
 /// Typing on: the new letter narrows what is displayed.
 void BM_GridKeystrokeNarrowing(benchmark::State& state) {
     GridModel model;
     model.setSourceModel(&people());
-    double total = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        model.setFindText(QStringLiteral("a"));
-        state.ResumeTiming();
-        const auto start = Clock::now();
-        model.setFindText(QStringLiteral("ar"));
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
-    report(state, total);
+    report(state, timeEach(
+                      state, [&] { model.setFindText(QStringLiteral("a")); },
+                      [&] { model.setFindText(QStringLiteral("ar")); }));
 }
 
 /// The whole grid widget: find panel, model, tree layout, counter and focus.
@@ -188,34 +157,26 @@ void BM_GridViewKeystroke(benchmark::State& state) {
     grid.show();
     grid.setFindText(QStringLiteral("x"));
     QApplication::processEvents();
-    double total = 0;
     int i = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        grid.setFindText(++i % 2 ? QStringLiteral("gonz") : QStringLiteral("rami"));
+    const double each = timeEach(state, [&] {
+        grid.setFindText(nextWord(++i));
         grid.treeView()->doItemsLayout();
         QApplication::processEvents();
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
+    });
     state.counters["records_found"] = grid.recordCount();
-    report(state, total);
+    report(state, each);
 }
 
 /// The first keystroke after the list opens also builds every record's search text.
 void BM_GridFirstKeystroke(benchmark::State& state) {
-    double total = 0;
-    for (auto _ : state) {
-        GridModel model;
-        model.setSourceModel(&people());
-        const auto start = Clock::now();
-        model.setFindText(QStringLiteral("g"));
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
-    report(state, total);
+    std::unique_ptr<GridModel> model;
+    report(state, timeEach(
+                      state,
+                      [&] {
+                          model = std::make_unique<GridModel>();
+                          model->setSourceModel(&people());
+                      },
+                      [&] { model->setFindText(QStringLiteral("g")); }));
 }
 
 BENCHMARK(BM_PlainScan)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -227,11 +188,11 @@ BENCHMARK(BM_GridFirstKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The made-up people and the reference are ready before any timing starts, so no
+    // benchmark's first iteration pays for them.
+    return orva::bench::runGuiBenchmarks(argc, argv, [] {
+        people();
+        referenceSeconds();
+        return true;
+    });
 }

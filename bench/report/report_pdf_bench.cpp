@@ -1,6 +1,7 @@
 // Printing 10,000 rows of a list to PDF (the grid report: template, bands, pages, PDF)
 // against writing the same cells, formatted alike, as CSV, measured in the same run.
 // Goal: under 3 times the CSV.
+#include "benchsupport.h"
 #include "platform/report/gridreport.h"
 #include "platform/report/pdfwriter.h"
 #include "platform/report/reportexpr.h"
@@ -8,12 +9,9 @@
 #include "platform/report/reporttemplate.h"
 #include "platform/report/tablesource.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <chrono>
 #include <random>
 
 using namespace orva::platform;
@@ -22,7 +20,6 @@ using namespace orva::platform::report;
 namespace {
 
 constexpr int kRows = 10000;
-using Clock = std::chrono::steady_clock;
 
 const QStringList& fields() {
     static const QStringList names = {"SCodigo",    "SNombre", "SAPaterno", "SAMaterno",
@@ -69,7 +66,7 @@ QList<GridColumnInfo> columns() {
 
 const Report& generalTemplate() {
     static const Report report = [] {
-        SetReportsFolder(QStringLiteral(ORVA_BENCH_SOURCE_DIR "/resources/Reportes"));
+        SetReportsFolder(orva::bench::sourceDir() + QStringLiteral("/resources/Reportes"));
         return ReadTemplate(TemplatePath(kGridTemplate), {kTitleObject, kRuleObject});
     }();
     return report;
@@ -78,10 +75,6 @@ const Report& generalTemplate() {
 QString output(const char* name) {
     static QTemporaryDir dir;
     return dir.filePath(QString::fromLatin1(name));
-}
-
-double seconds(Clock::time_point from) {
-    return std::chrono::duration<double>(Clock::now() - from).count();
 }
 
 /// The same cells as the report prints them, one CSV line per row.
@@ -111,29 +104,13 @@ PreparedReport prepare() {
 }
 
 double referenceSeconds() {
-    static const double best = [] {
-        double b = 1e9;
-        for (int i = 0; i < 5; ++i) {
-            const auto start = Clock::now();
-            writeCsv();
-            b = std::min(b, seconds(start));
-        }
-        return b;
-    }();
+    static const double best = orva::bench::bestOf(5, writeCsv);
     return best;
 }
 
 /// Runs `work` once per iteration, timing only it, and reports the mean against the CSV.
 template <typename Work> void timeEach(benchmark::State& state, Work&& work) {
-    double total = 0;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        work();
-        const double s = seconds(start);
-        state.SetIterationTime(s);
-        total += s;
-    }
-    const double each = total / static_cast<double>(state.iterations());
+    const double each = orva::bench::timeEach(state, std::forward<Work>(work));
     state.counters["ms_per_run"] = each * 1000;
     state.counters["ratio_to_csv"] = each / referenceSeconds();
 }
@@ -172,11 +149,5 @@ BENCHMARK(BM_PdfDrawing)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterat
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orva::bench::runGuiBenchmarks(argc, argv);
 }

@@ -16,13 +16,7 @@
 #include <set>
 
 using namespace orva::exchange;
-using orva::test::fileExists;
-using orva::test::LocalNodeServer;
-using orva::test::LocalS3Server;
-using orva::test::readFile;
-using orva::test::runProgram;
-using orva::test::TempFolder;
-using orva::test::writeFile;
+using namespace orva::test;
 
 namespace {
 
@@ -107,9 +101,7 @@ protected:
 
     /// A local file with the given content.
     std::string localFile(const std::string& name, const std::string& content) {
-        const std::string path = folder_.file("origen/" + name);
-        writeFile(path, content);
-        return path;
+        return folder_.write("origen/" + name, content);
     }
 
     TAwsCreds creds() const { return server_->creds(); }

@@ -13,12 +13,7 @@
 #include <memory>
 
 using namespace orva::exchange;
-using orva::test::fileExists;
-using orva::test::LocalS3Server;
-using orva::test::readFile;
-using orva::test::TempFolder;
-using orva::test::TestCertificate;
-using orva::test::writeFile;
+using namespace orva::test;
 
 namespace {
 
@@ -74,8 +69,7 @@ protected:
     }
 
     std::string localFile(const std::string& name, const std::string& content) {
-        writeFile(folder_.file(name), content);
-        return folder_.file(name);
+        return folder_.write(name, content);
     }
 
     TempFolder folder_;

@@ -65,6 +65,11 @@ TempFolder::~TempFolder() {
     fs::remove_all(path_, ec);
 }
 
+std::string TempFolder::write(const std::string& name, const std::string& content) const {
+    writeFile(file(name), content);
+    return file(name);
+}
+
 void writeFile(const std::string& path, const std::string& content) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -19,6 +19,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
+    /// Writes a file of the folder (its own folders made as needed); returns its path.
+    std::string write(const std::string& name, const std::string& content) const;
 
 private:
     std::string path_;
