@@ -1,7 +1,7 @@
 // The rules of the catalog windows that only some of them have: save checks in order,
-// the two ways a refused delete ends, the preselected parents, Enter, two workstations
-// adding at once, the module rights, a save the server refuses, and the parent names the
-// grid takes from a lookup list.
+// the two ways a refused delete ends, the preselected parents, which parents the lists
+// offer, Enter, two workstations adding at once, the module rights, a save the server
+// refuses, and the parent names the grid takes from a lookup list.
 #include "catalogotest.h"
 
 #include "catalogs/listas.h"
@@ -261,12 +261,63 @@ INSTANTIATE_TEST_SUITE_P(Catalogos, InicialTest,
                                          CasoInicial{"frmZonas", "IdEstado", 53, "HIDALGO"},
                                          CasoInicial{"frmMunicipios", "IdEstado", 53, "HIDALGO"}));
 
+// Which parents the lists offer -----------------------------------------------------------------
+
+struct CasoLista {
+    const char* forma;
+    const char* campo; ///< the list's field, also the key of the parent table
+    const char* tabla; ///< the parent table, given an inactive row 80
+    const char* alta;  ///< the columns of that row besides its key and EActivo
+    bool soloActivos;  ///< the list leaves inactive parents out
+};
+
+std::ostream& operator<<(std::ostream& os, const CasoLista& c) {
+    return os << c.forma << "." << c.campo;
+}
+
+class ListaTest : public ReglasTest, public testing::WithParamInterface<CasoLista> {};
+
+TEST_P(ListaTest, InactiveParentsAreOfferedOnlyWhereTheListIsNotRestricted) {
+    const CasoLista& c = GetParam();
+    const QString tabla = QString::fromUtf8(c.tabla);
+    const QString campo = QString::fromUtf8(c.campo);
+    ejecutar(QStringLiteral("INSERT INTO %1 SET %2 = 80, EActivo = 'No', %3")
+                 .arg(tabla, campo, QString::fromUtf8(c.alta)));
+    catalogs::TfrmCatalogo* v = abrir(QString::fromUtf8(c.forma));
+    ASSERT_NE(v, nullptr);
+    data::Dataset* lista = v->lista(campo);
+    ASSERT_NE(lista, nullptr);
+    EXPECT_TRUE(lista->isActive());
+    EXPECT_EQ(lista->locate(campo, 80), !c.soloActivos);
+    const QString filtro = c.soloActivos ? QStringLiteral(" WHERE EActivo = 'Si'") : QString();
+    EXPECT_EQ(lista->recordCount(),
+              valor(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(tabla, filtro)).toInt());
+    EXPECT_TRUE(guion.dialogos().shown().isEmpty());
+    ejecutar(QStringLiteral("DELETE FROM %1 WHERE %2 = 80").arg(tabla, campo));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogos, ListaTest,
+    testing::Values(CasoLista{"frmLocalidades", "IdMunicipio", "master_municipios",
+                              "IdEstado = 53, SDescripcion = 'APAN'", true},
+                    CasoLista{"frmLocalidades", "IdSeccion", "activ_secciones",
+                              "IdMunicipio = 1, SSeccion = '0880'", true},
+                    CasoLista{"frmLocalidades", "IdZona", "activ_zonas",
+                              "IdEstado = 53, SDescripcion = 'ZONA CERRADA'", true},
+                    CasoLista{"frmSecciones", "IdMunicipio", "master_municipios",
+                              "IdEstado = 53, SDescripcion = 'APAN'", false},
+                    CasoLista{"frmZonas", "IdEstado", "master_estado",
+                              "IdPais = 71, SEstado = 'YUCATAN'", false},
+                    CasoLista{"frmCampanias", "IdZona", "activ_zonas",
+                              "IdEstado = 53, SDescripcion = 'ZONA CERRADA'", false}));
+
 // Enter ---------------------------------------------------------------------------------------
 
 struct CasoEnter {
     const char* forma;
-    const char* nombre; ///< the name editor the add focuses
-    bool avanza;
+    const char* foco; ///< the editor the add focuses (the name, or the first list)
+    bool avanza;      ///< Enter in the data panel moves on
+    bool enLaVentana; ///< and anywhere in the window too (attached when shown)
 };
 
 std::ostream& operator<<(std::ostream& os, const CasoEnter& c) {
@@ -279,31 +330,50 @@ TEST_P(EnterTest, EnterMovesOnOnlyInTheWindowsThatHaveIt) {
     const CasoEnter& c = GetParam();
     catalogs::TfrmCatalogo* v = abrir(QString::fromUtf8(c.forma));
     ASSERT_NE(v, nullptr);
+
+    // Outside the data panel: the grid's find box.
+    QLineEdit* buscar = v->cxGrid->findEdit();
+    buscar->setFocus(Qt::OtherFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), buscar);
+    QTest::keyClick(buscar, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget() != buscar, c.enLaVentana);
+
     agregar(v);
-    QWidget* nombre = v->editor(QString::fromUtf8(c.nombre));
-    ASSERT_EQ(QApplication::focusWidget(), nombre);
-    const QColor fondo = nombre->palette().color(QPalette::Base);
+    QWidget* foco = v->editor(QString::fromUtf8(c.foco));
+    ASSERT_NE(foco, nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), foco);
+    const QColor fondo = foco->palette().color(QPalette::Base);
     EXPECT_EQ(fondo == platform::EditorFocus::defaultHighlight(), c.avanza);
-    QTest::keyClick(nombre, Qt::Key_Return);
+    QTest::keyClick(foco, Qt::Key_Return);
     if (c.avanza) {
-        EXPECT_NE(QApplication::focusWidget(), nombre);
+        EXPECT_NE(QApplication::focusWidget(), foco);
         EXPECT_TRUE(v->PanelDatos->isAncestorOf(QApplication::focusWidget()));
-        EXPECT_EQ(nombre->palette().color(QPalette::Base), QColor(Qt::white));
+        EXPECT_EQ(foco->palette().color(QPalette::Base), QColor(Qt::white));
     } else {
-        EXPECT_EQ(QApplication::focusWidget(), nombre);
+        EXPECT_EQ(QApplication::focusWidget(), foco);
     }
     EXPECT_EQ(v->uDatos->state(), data::Dataset::State::Insert);
     EXPECT_TRUE(guion.dialogos().shown().isEmpty());
     cancelar(v);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogos, EnterTest,
-                         testing::Values(CasoEnter{"frmZonas", "SDescripcion", true},
-                                         CasoEnter{"frmEstados", "SEstado", true},
-                                         CasoEnter{"frmMunicipios", "SDescripcion", true},
-                                         CasoEnter{"frmMotivos", "sDescripcion", true},
-                                         CasoEnter{"frmPartidos", "SNombre", false},
-                                         CasoEnter{"frmCargos", "SDescripcion", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Catalogos, EnterTest,
+    testing::Values(CasoEnter{"frmEstados", "SEstado", true, false},
+                    CasoEnter{"frmZonas", "SDescripcion", true, false},
+                    CasoEnter{"frmMunicipios", "SDescripcion", true, true},
+                    CasoEnter{"frmSecciones", "SSeccion", true, true},
+                    CasoEnter{"frmLocalidades", "IdMunicipio", true, false},
+                    CasoEnter{"frmCodigosPostales", "SCodigoPostal", false, false},
+                    CasoEnter{"frmCargos", "SDescripcion", false, false},
+                    CasoEnter{"frmStructuras", "SDescripcion", false, false},
+                    CasoEnter{"frmPartidos", "SNombre", false, false},
+                    CasoEnter{"frmCandidatos", "SNombre", false, false},
+                    CasoEnter{"frmCampanias", "SDescripcion", false, false},
+                    CasoEnter{"frmMotivos", "sDescripcion", true, true},
+                    CasoEnter{"frmGradoDeEstudios", "sDescripcion", false, false},
+                    CasoEnter{"frmEstadoCivil", "SDescripcion", false, false},
+                    CasoEnter{"frmTiposApoyos", "SConcepto", false, false}));
 
 // Two workstations ----------------------------------------------------------------------------
 
@@ -452,16 +522,6 @@ TEST_F(ReglasTest, RefusedSaveKeepsWhatWasTypedAndCanBeSavedAfterwards) {
 }
 
 // Print ---------------------------------------------------------------------------------------
-
-TEST_F(ReglasTest, PrintDoesNothingWhereTheCatalogHasNoPrintTitle) {
-    for (const char* forma : {"frmSecciones", "frmCodigosPostales", "frmStructuras"}) {
-        SCOPED_TRACE(forma);
-        catalogs::TfrmCatalogo* v = abrir(QString::fromLatin1(forma));
-        ASSERT_NE(v, nullptr);
-        v->FrmBarraSuperior1->btnPrinter->click();
-        EXPECT_TRUE(guion.dialogos().shown().isEmpty());
-    }
-}
 
 TEST_F(ReglasTest, PrintSendsWhatTheGridShowsWithTheCatalogTitle) {
     platform::report::SetReportsFolder(QString::fromStdString(test::sourceDir()) +

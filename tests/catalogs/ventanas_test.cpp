@@ -1,5 +1,6 @@
 // Every catalog window through one table of cases: how it opens (names, captions, grid
-// columns, module key), and an add, an edit and a delete with their rows and log texts.
+// columns, module key, how its rows are read), what its print button does, and an add,
+// an edit and a delete with their rows and log texts.
 // While each add is under way a second workstation takes the key and code it shows.
 #include "catalogotest.h"
 
@@ -7,8 +8,11 @@
 #include "data/dataset.h"
 #include "platform/editors/dbswitch.h"
 #include "platform/grid/gridview.h"
+#include "platform/report/reportpresenter.h"
+#include "platform/report/reporttemplate.h"
 #include "shell/barrainferior.h"
 #include "shell/barrasuperior.h"
+#include "support/testdb.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,13 +32,18 @@ struct Caso {
     const char* etiqueta;
     const char* tabla;
     const char* llave;
-    const char* codigo;   ///< "" when the catalog has none
-    const char* prefijo;  ///< of its folio
-    const char* nombre;   ///< name field
-    const char* bitacora; ///< log label
-    QStringList columnas; ///< grid captions
-    test::Valores alta;   ///< typed or chosen for the add (the name among them)
-    const char* editado;  ///< new name for the edit
+    const char* codigo;    ///< "" when the catalog has none
+    const char* prefijo;   ///< of its folio
+    const char* nombre;    ///< name field
+    const char* bitacora;  ///< log label
+    QStringList columnas;  ///< grid captions
+    test::Valores alta;    ///< typed or chosen for the add (the name among them)
+    const char* editado;   ///< new name for the edit
+    bool tablaTexto;       ///< rows read as "SELECT * FROM <table>" (else its statement)
+    const char* filtro;    ///< fields bound -1 at loading, as written (blanks included)
+    const char* impresion; ///< print title; "" when printing does nothing
+    const char* aviso;     ///< warning for a referenced row; "" when there is none
+    QStringList puestos;   ///< the fields an add fills by itself, in any order
 };
 
 std::ostream& operator<<(std::ostream& os, const Caso& c) {
@@ -57,7 +66,12 @@ const Caso casos[] = {
      " Estado - Código: ",
      {kCodigo, "Estado", "País", kActivo},
      {{"SEstado", "VERACRUZ"}},
-     "VERACRUZ DE IGNACIO"},
+     "VERACRUZ DE IGNACIO",
+     true,
+     "IdEstado,IdPais,Activo",
+     "Catálogo de Estados",
+     "",
+     {"IdEstado", "SCodigo", "IdPais", "EActivo"}},
     {"TfrmZonas",
      "frmZonas",
      "Zonas",
@@ -70,7 +84,12 @@ const Caso casos[] = {
      " Zona - Código: ",
      {kCodigo, "Zona", "Estado", kActivo},
      {{"SDescripcion", "ZONA NORTE"}},
-     "ZONA NORTE ALTA"},
+     "ZONA NORTE ALTA",
+     false,
+     "IdZona, IdEstado, EActivo",
+     "Catálogo de Zonas",
+     "No se puede eliminar la zona porque está relacionada con otros registros.",
+     {"IdZona", "SCodigo", "IdEstado", "EActivo"}},
     {"TfrmMunicipios",
      "frmMunicipios",
      "Municipios",
@@ -83,7 +102,12 @@ const Caso casos[] = {
      " Municipio - Código: ",
      {kCodigo, "Municipio", "Estado", kActivo},
      {{"SDescripcion", "TIZAYUCA"}},
-     "TIZAYUCA CENTRO"},
+     "TIZAYUCA CENTRO",
+     false,
+     "IdMunicipio, IdEstado, EActivo ",
+     "Catálogo de Municipios",
+     "No se puede eliminar el elemento seleccionado porque está relacionado con otros registros.",
+     {"IdMunicipio", "SCodigo", "IdEstado", "EActivo"}},
     {"TfrmSecciones",
      "frmSecciones",
      "Secciones",
@@ -96,7 +120,12 @@ const Caso casos[] = {
      " Sección - ID: ",
      {"Sección", "Municipio", kActivo},
      {{"IdMunicipio", 2}, {"SSeccion", "0777"}},
-     "0778"},
+     "0778",
+     false,
+     "IdSeccion,IdMunicipio,EActivo",
+     "",
+     "No se puede eliminar la sección porque está relacionada con otros registros.",
+     {"IdSeccion", "EActivo"}},
     {"TfrmLocalidades",
      "frmLocalidades",
      "Localidades",
@@ -109,7 +138,12 @@ const Caso casos[] = {
      " Localidad - Código: ",
      {kCodigo, "Localidad", "Municipio", "Sección", "Zona", kActivo},
      {{"IdMunicipio", 1}, {"IdSeccion", 44}, {"IdZona", 2}, {"SLocalidad", "EL ROSARIO"}},
-     "EL ROSARIO II"},
+     "EL ROSARIO II",
+     false,
+     "IdLocalidad,IdMunicipio,IdSeccion,IdZona,EActivo",
+     "Catálogo de Localidades",
+     "No se puede eliminar la localidad porque está relacionada con otros registros.",
+     {"IdLocalidad", "SCodigo", "EActivo"}},
     {"TfrmCodigosPostales",
      "frmCodigosPostales",
      "Códigos Postales",
@@ -122,7 +156,12 @@ const Caso casos[] = {
      " Código Postal - Código: ",
      {kCodigo, "Código Postal", kActivo},
      {{"SCodigoPostal", "42000"}},
-     "42001"},
+     "42001",
+     false,
+     "IdCodigoPostal, EActivo",
+     "",
+     "No se puede eliminar el código postal porque está relacionado con otros registros.",
+     {"IdCodigoPostal", "SCodigo", "EActivo"}},
     {"TfrmCargos",
      "frmCargos",
      "Cargos",
@@ -135,7 +174,12 @@ const Caso casos[] = {
      " Cargo - Código: ",
      {kCodigo, "Descripción", kActivo},
      {{"SDescripcion", "ENLACE"}},
-     "ENLACE REGIONAL"},
+     "ENLACE REGIONAL",
+     false,
+     "IdCargo,EActivo",
+     "Catálogo de Cargos",
+     "No se puede eliminar el cargo porque está relacionado con otros registros.",
+     {"IdCargo", "SCodigo", "EActivo"}},
     {"TfrmStructuras",
      "frmStructuras",
      "Estructuras",
@@ -148,7 +192,12 @@ const Caso casos[] = {
      " Estructura - Código: ",
      {kCodigo, "Descripción", kActivo},
      {{"SDescripcion", "JUVENTUD"}},
-     "JUVENTUD ACTIVA"},
+     "JUVENTUD ACTIVA",
+     true,
+     "IdEstructura,EActivo",
+     "",
+     "No se puede eliminar la estructura porque está relacionado con otros registros.",
+     {"IdEstructura", "SCodigo", "EActivo"}},
     {"TfrmPartidos",
      "frmPartidos",
      "Partidos",
@@ -161,7 +210,12 @@ const Caso casos[] = {
      " Partido - Código: ",
      {kCodigo, "Partido", kActivo},
      {{"SNombre", "PARTIDO VERDE"}, {"SColor", "#00FF00"}},
-     "PARTIDO VERDE CLARO"},
+     "PARTIDO VERDE CLARO",
+     true,
+     "IdPartido,EActivo",
+     "Catálogo de Partidos",
+     "No se puede eliminar el partido porque está relacionado con otros registros.",
+     {"IdPartido", "SCodigo", "EActivo"}},
     {"TfrmCandidatos",
      "frmCandidatos",
      "Candidatos",
@@ -174,7 +228,12 @@ const Caso casos[] = {
      " Candidato - ID: ",
      {"Candidato", "Partido", kActivo},
      {{"IdPartido", 1}, {"SNombre", "LUIS SOTO"}},
-     "LUIS SOTO RUIZ"},
+     "LUIS SOTO RUIZ",
+     true,
+     "IdCandidato,EActivo, IdPartido",
+     "Catálogo de Candidatos",
+     "No se puede eliminar el candidato porque está relacionado con otros registros.",
+     {"IdCandidato", "EActivo"}},
     {"TfrmCampanias",
      "frmCampanias",
      "Campañas",
@@ -194,7 +253,12 @@ const Caso casos[] = {
       {"IdEstado", 53},
       {"IdMunicipio", 1},
       {"IdZona", 1}},
-     "ALCALDÍA PACHUCA 2027"},
+     "ALCALDÍA PACHUCA 2027",
+     true,
+     "IdCampania, IAnio",
+     "Catálogo de Campañas",
+     "No se puede eliminar la campaña porque está relacionado con otros registros.",
+     {"IdCampania"}},
     {"TfrmMotivos",
      "frmMotivos",
      "Motivos",
@@ -207,7 +271,12 @@ const Caso casos[] = {
      " Motivo - Código: ",
      {kCodigo, "Motivos", kActivo},
      {{"sDescripcion", "CAMBIO DE DOMICILIO"}},
-     "CAMBIO DE CIUDAD"},
+     "CAMBIO DE CIUDAD",
+     true,
+     "IdMotivo, EActivo",
+     "Catálogo de Motivos",
+     "No se puede eliminar el motivo porque está relacionado con otros registros.",
+     {"IdMotivo", "SCodigo", "EActivo"}},
     {"TfrmGradoDeEstudios",
      "frmGradoDeEstudios",
      "Grado de Estudios",
@@ -220,7 +289,12 @@ const Caso casos[] = {
      " Grado de Estudios - Código: ",
      {kCodigo, "Grado Estudios", kActivo},
      {{"sDescripcion", "LICENCIATURA"}},
-     "MAESTRÍA"},
+     "MAESTRÍA",
+     true,
+     "IdGradoEstudios,EActivo",
+     "Catálogo de Grados de Estudios",
+     "No se puede eliminar el grado de estudios porque está relacionado con otros registros.",
+     {"IdGradoEstudios", "sCodigo", "EActivo"}},
     {"TfrmEstadoCivil",
      "frmEstadoCivil",
      "Estado Civil",
@@ -233,7 +307,12 @@ const Caso casos[] = {
      " Estado Civil - Código: ",
      {kCodigo, "Estado Civil", kActivo},
      {{"SDescripcion", "SOLTERO"}},
-     "SOLTERA"},
+     "SOLTERA",
+     false,
+     "IdEstadoCivil,EActivo",
+     "Catálogo de Estados Civiles",
+     "No se puede eliminar el estado civil porque está relacionado con otros registros.",
+     {"IdEstadoCivil", "SCodigo", "EActivo"}},
     {"TfrmTiposApoyos",
      "frmTiposApoyos",
      "Tipos de Apoyos",
@@ -246,7 +325,12 @@ const Caso casos[] = {
      " Concepto - Código: ",
      {kCodigo, "Conceto de Apoyo", "Estado"},
      {{"SConcepto", "DESPENSA"}},
-     "DESPENSA FAMILIAR"},
+     "DESPENSA FAMILIAR",
+     false,
+     "IdConcepto, SCodigo,EActivo",
+     "Catálogo de Conceptos de Apoyos",
+     "No se puede eliminar el concepto porque está relacionado con otros registros.",
+     {"IdConcepto", "SCodigo", "EActivo"}},
 };
 
 class VentanaTest : public test::CatalogoTest, public testing::WithParamInterface<Caso> {
@@ -310,6 +394,35 @@ TEST_P(VentanaTest, OpensFromTheCatalogCommandWithItsNamesAndColumns) {
         titulos << col.caption;
     EXPECT_EQ(titulos, c.columnas);
     EXPECT_TRUE(guion.dialogos().shown().isEmpty());
+
+    // How the rows are read: the table text sends every change at once, the catalogued
+    // statement caches them until they are applied.
+    const QString textoTabla = QStringLiteral("SELECT * FROM ") + tabla();
+    if (c.tablaTexto) {
+        EXPECT_EQ(v->uDatos->sql(), textoTabla);
+        EXPECT_FALSE(v->uDatos->cachedUpdates());
+    } else {
+        EXPECT_NE(v->uDatos->sql(), textoTabla);
+        EXPECT_TRUE(v->uDatos->cachedUpdates());
+    }
+    EXPECT_EQ(v->definicion().filtro, QString::fromUtf8(c.filtro));
+    EXPECT_EQ(v->definicion().avisoEliminar, QString::fromUtf8(c.aviso));
+}
+
+TEST_P(VentanaTest, PrintsWithItsTitleOrDoesNothing) {
+    const Caso& c = GetParam();
+    platform::report::SetReportsFolder(QString::fromStdString(test::sourceDir()) +
+                                       QStringLiteral("/resources/Reportes"));
+    QStringList titulos;
+    const platform::report::Presenter previo = platform::report::SetPresenter(
+        [&](const platform::report::PreparedReport& r) { titulos << r.title; });
+    catalogs::TfrmCatalogo* v = abrir(QString::fromUtf8(c.forma));
+    ASSERT_NE(v, nullptr);
+    v->FrmBarraSuperior1->btnPrinter->click();
+    platform::report::SetPresenter(previo);
+    EXPECT_TRUE(guion.dialogos().shown().isEmpty()) << guion.dialogos().last().text.toStdString();
+    const QString titulo = QString::fromUtf8(c.impresion);
+    EXPECT_EQ(titulos, titulo.isEmpty() ? QStringList() : QStringList{titulo});
 }
 
 TEST_P(VentanaTest, AddTakesAFreshKeyAndCodeAtSaveThenEditAndDeleteAreLogged) {
@@ -331,6 +444,15 @@ TEST_P(VentanaTest, AddTakesAFreshKeyAndCodeAtSaveThenEditAndDeleteAreLogged) {
     if (auto* activo = qobject_cast<platform::DbSwitch*>(v->editor(QStringLiteral("EActivo")))) {
         EXPECT_TRUE(activo->isChecked());
     }
+    // Nothing else is filled in by the add.
+    QStringList puestos;
+    for (const QString& campo : v->uDatos->fieldNames())
+        if (!v->uDatos->value(campo).isNull())
+            puestos << campo;
+    QStringList esperados = c.puestos;
+    puestos.sort();
+    esperados.sort();
+    EXPECT_EQ(puestos, esperados);
 
     // Meanwhile another workstation saves a row with that key and that code.
     if (codigo().isEmpty())

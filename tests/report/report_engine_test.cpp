@@ -211,7 +211,12 @@ TEST(GridReport, BandsObjectsAndSortText) {
     EXPECT_EQ(header->objects[0].font.family(), "Arial");
     EXPECT_EQ(header->objects[0].font.pointSizeF(), 9);
     EXPECT_EQ(header->objects[0].color, QColor(0, 1, 94));
+    EXPECT_EQ(header->top, 500);
+    EXPECT_EQ(header->height, 25);
+    EXPECT_TRUE(header->stretch);
+    EXPECT_EQ(header->objects[0].bounds, QRectF(-1, 2, 80, 25));
     EXPECT_EQ(header->objects[1].bounds, QRectF(79, 2, 200, 25));
+    EXPECT_EQ(header->objects[1].hAlign, HAlign::Left);
     EXPECT_EQ(header->objects[5].name, kRuleObject);
     EXPECT_EQ(header->objects[5].bounds.top(), 35);
     EXPECT_TRUE(header->objects[5].fullWidth);
@@ -225,10 +230,32 @@ TEST(GridReport, BandsObjectsAndSortText) {
     EXPECT_EQ(groups[1]->objects[0].fill, QColor(177, 177, 177));
     EXPECT_EQ(groups[2]->objects[0].fill, QColor(208, 214, 215));
     EXPECT_EQ(groups[0]->objects[0].font.pointSizeF(), 10);
+    for (std::size_t level = 0; level < groups.size(); ++level) {
+        SCOPED_TRACE(level);
+        EXPECT_EQ(groups[level]->top, 525 + 25 * static_cast<double>(level));
+        EXPECT_EQ(groups[level]->height, 25);
+        ASSERT_EQ(groups[level]->objects.size(), 1u);
+        const ReportObject& texto = groups[level]->objects[0];
+        EXPECT_EQ(texto.bounds.height(), 25);
+        EXPECT_TRUE(texto.fullWidth);
+        EXPECT_EQ(texto.stretch, StretchMode::MaxHeight);
+        EXPECT_EQ(texto.hAlign, HAlign::Left);
+        EXPECT_EQ(texto.font.family(), "Arial");
+    }
 
     // Data cells: bound to their fields, bottom frame, money and justified by tag.
     ASSERT_EQ(master->objects.size(), 5u);
     EXPECT_GE(master->height, 30);
+    EXPECT_EQ(master->top, 600); // right below the three group headers
+    EXPECT_EQ(master->dataSet, kGridSourceName);
+    EXPECT_TRUE(master->stretch);
+    EXPECT_EQ(master->objects[1].bounds.left(), 79);
+    EXPECT_EQ(master->objects[1].bounds.top(), 0);
+    EXPECT_EQ(master->objects[1].bounds.width(), 200);
+    EXPECT_EQ(master->objects[1].dataSet, kGridSourceName);
+    EXPECT_EQ(master->objects[1].stretch, StretchMode::MaxHeight);
+    EXPECT_EQ(master->objects[1].font.pointSizeF(), 9);
+    EXPECT_EQ(master->objects[1].frame.style, Qt::SolidLine);
     EXPECT_EQ(master->objects[3].dataField, "NMonto");
     EXPECT_EQ(master->objects[3].displayFormat, "%2.2m");
     EXPECT_EQ(master->objects[4].hAlign, HAlign::Justify);
