@@ -48,14 +48,14 @@ QPushButton* Boton(const QString& texto, const char* nombre) {
     return b;
 }
 
-/// A caption over its editor.
-QWidget* ConEtiqueta(const QString& texto, QWidget* editor) {
+/// A caption over its editor (`enfocar`, when given, is the box the caption stands for).
+QWidget* ConEtiqueta(const QString& texto, QWidget* editor, QWidget* enfocar = nullptr) {
     auto* caja = new QWidget;
     auto* v = new QVBoxLayout(caja);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
     auto* etiqueta = new QLabel(texto);
-    etiqueta->setBuddy(editor);
+    etiqueta->setBuddy(enfocar ? enfocar : editor);
     v->addWidget(etiqueta);
     v->addWidget(editor);
     return caja;
@@ -108,7 +108,9 @@ TfrmColaboradores::TfrmColaboradores(QWidget* parent)
 
     binder_.addAll(PanelDatos);
     conectar();
-    platform::EditorFocus::install(this);
+    // Enter moves on and the focused box is highlighted in the data boxes; the grid's find
+    // panel and filter row keep Enter, which applies them at once.
+    platform::EditorFocus::install(PanelDatos);
     mostrarPanel(false);
 }
 
@@ -243,7 +245,7 @@ QWidget* TfrmColaboradores::crearPanelDatos() {
     cpFila->setContentsMargins(0, 0, 0, 0);
     cpFila->addWidget(lcbCodigoPostal, 1);
     cpFila->addWidget(cxButton1);
-    d->addWidget(ConEtiqueta(QStringLiteral("Código Postal"), cp), 0, 3);
+    d->addWidget(ConEtiqueta(QStringLiteral("Código Postal"), cp, lcbCodigoPostal), 0, 3);
     d->addWidget(ConEtiqueta(QStringLiteral("Municipio"), lcbMunicipio), 1, 0);
     d->addWidget(ConEtiqueta(QStringLiteral("Sección"), lcbSeccion), 1, 1);
     d->addWidget(ConEtiqueta(QStringLiteral("Localidad"), lcbLocalidad), 1, 2, 1, 2);

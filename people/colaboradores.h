@@ -162,6 +162,8 @@ private:
     void refrescarAsignaciones();
     void restaurarEdicion(const QVariantMap& valores, bool agregando);
     void mostrarImagen(const QString& path);
+    /// Empties the photo box, which then shows its empty text.
+    void limpiarImagen();
     void agregarCodigoPostal();
 
     QString sAccion;

@@ -150,8 +150,7 @@ void TfrmColaboradores::volverANavegar() {
     FrmBarraSuperior1->btnActivarClick();
     shell::AplicarPermisosBarras(this, moduloActual_);
     sAccion.clear();
-    bImagen->clear();
-    bImagen->setText(QStringLiteral("Agregue una foto.."));
+    limpiarImagen();
 }
 
 void TfrmColaboradores::cxTramitePropertiesChange() {

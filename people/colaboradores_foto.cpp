@@ -22,8 +22,13 @@ void TfrmColaboradores::mostrarImagen(const QString& path) {
         imagen.scaled(bImagen->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void TfrmColaboradores::btnCargarClick() {
+void TfrmColaboradores::limpiarImagen() {
     bImagen->clear();
+    bImagen->setText(QStringLiteral("Agregue una foto.."));
+}
+
+void TfrmColaboradores::btnCargarClick() {
+    limpiarImagen();
     const QString elegido = platform::dialogs().openFileName(
         QStringLiteral("Selecciona imagen del colaborador"),
         QStringLiteral("Imágenes|*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.tif;*.tiff;*.webp"));

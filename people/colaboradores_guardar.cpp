@@ -145,13 +145,18 @@ void TfrmColaboradores::restaurarEdicion(const QVariantMap& valores, bool agrega
 }
 
 void TfrmColaboradores::refrescarAsignaciones() {
-    // The assignment window lists people by position; it offers RefrescarListas to
-    // re-read the lists that are open.
+    // The assignment window lists people by position; those of its lists that are open
+    // are re-read so that the person just saved can be placed at once.
+    static const char* const kListas[] = {"uLider", "uCoordinador", "uActivista", "uPromovido",
+                                          "uCoordinadorIndependiente"};
     for (QWidget* ventana : QApplication::allWidgets()) {
         if (ventana->objectName().compare(u"frmAsignaciones", Qt::CaseInsensitive) != 0)
             continue;
-        if (ventana->metaObject()->indexOfMethod("RefrescarListas()") >= 0)
-            QMetaObject::invokeMethod(ventana, "RefrescarListas");
+        for (const char* nombre : kListas) {
+            auto* lista = ventana->findChild<data::Dataset*>(QLatin1String(nombre));
+            if (lista && lista->isActive())
+                lista->refresh();
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 
 namespace orva::people {
 namespace {
@@ -63,6 +64,15 @@ QString NombreArchivoSeguro(const QString& nombre, const QString& extensionPorDe
     return texto;
 }
 
+QString NombreArchivoDescarga(const QString& llave, const QString& codigo) {
+    // Unlike NombreArchivoSeguro, an empty last part here means "no name in the key".
+    QString nombre = llave.mid(
+        std::max(llave.lastIndexOf(QLatin1Char('\\')), llave.lastIndexOf(QLatin1Char(':'))) + 1);
+    if (nombre.isEmpty())
+        nombre = QStringLiteral("foto_") + codigo.trimmed() + QStringLiteral(".jpg");
+    return NombreArchivoSeguro(nombre, QStringLiteral(".jpg"));
+}
+
 QString CarpetaRecursos() {
     const QDir datos(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const QString carpeta = datos.filePath(QStringLiteral("Recursos"));
@@ -83,13 +93,7 @@ QString MostrarFoto(const QString& sParamCodigo, const QString& sParamURL) {
     exchange::LoadAwsCreds(creds);
     const QString llave = LlaveDeDireccion(direccion, creds);
     const QDir carpeta(CarpetaRecursos());
-    // A key separated by "/" only is taken whole here; NombreArchivoSeguro keeps its
-    // last segment.
-    QString nombre = UltimaParte(llave, QStringLiteral("\\:"));
-    if (nombre.isEmpty())
-        nombre = QStringLiteral("foto_") + codigo + QStringLiteral(".jpg");
-    nombre = NombreArchivoSeguro(nombre, QStringLiteral(".jpg"));
-    const QString destino = carpeta.filePath(nombre);
+    const QString destino = carpeta.filePath(NombreArchivoDescarga(llave, codigo));
     try {
         if (exchange::S3GetFile(creds, llave.toStdString(), destino.toStdString()))
             return destino;

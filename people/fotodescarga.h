@@ -13,6 +13,11 @@ QString ExtraerLlaveObjeto(const QString& direccion);
 /// and `extensionPorDefecto` appended when it has no extension.
 QString NombreArchivoSeguro(const QString& nombre, const QString& extensionPorDefecto);
 
+/// The local name of a downloaded photo: the key's part after its last "\" or ":" (a key
+/// separated by "/" only is taken whole), "foto_<code>.jpg" when that part is empty, made
+/// safe by NombreArchivoSeguro.
+QString NombreArchivoDescarga(const QString& llave, const QString& codigo);
+
 /// The folder downloaded photos go to: "Recursos" under the user's data folder (the
 /// program's own folder may be read-only), created when missing.
 QString CarpetaRecursos();

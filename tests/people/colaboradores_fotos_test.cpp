@@ -13,6 +13,7 @@
 #include "ventanaprueba.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,7 +104,11 @@ TEST_F(FotosColaborador, BigJpegIsCompressedUploadedAtSaveThenDownloadedAndShown
               QStringList({"Imagen lista para subir al guardar."}));
     EXPECT_EQ(d().last().kind, DialogKind::Information);
     const QString preparado = w->fotoPendiente().FPendingTmpPath;
-    EXPECT_TRUE(QFileInfo(preparado).fileName().startsWith("colab_tmp_"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^colab_tmp_\\d{17}\\.jpg$"))
+                    .match(QFileInfo(preparado).fileName())
+                    .hasMatch())
+        << preparado.toStdString();
+    EXPECT_EQ(QFileInfo(preparado).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     EXPECT_FALSE(w->bImagen->pixmap().isNull());
     // The open-file dialog: title and filter.
     EXPECT_EQ(d().shown().at(0).title, "Selecciona imagen del colaborador");
@@ -123,6 +128,11 @@ TEST_F(FotosColaborador, BigJpegIsCompressedUploadedAtSaveThenDownloadedAndShown
     ASSERT_TRUE(partes.hasMatch()) << direccion.toStdString();
     EXPECT_EQ(partes.captured(1), w->uColaboradores.value("SCodigo").toString());
     EXPECT_EQ(partes.captured(3), "jpg");
+    // The key's timestamp is the local time of the save, to the millisecond.
+    const QDateTime marca =
+        QDateTime::fromString(partes.captured(2), QStringLiteral("yyyyMMddhhmmsszzz"));
+    ASSERT_TRUE(marca.isValid()) << partes.captured(2).toStdString();
+    EXPECT_LE(std::abs(marca.secsTo(QDateTime::currentDateTime())), 120);
     EXPECT_TRUE(direccion.startsWith(QString::fromStdString(creds.Endpoint)));
     const std::vector<std::string> llaves =
         exchange::S3ListObjects(creds, "assets/", "", siguiente);
@@ -196,14 +206,26 @@ TEST_F(FotosColaborador, CancellingDeletesOurCompressedFileButNeverTheUsers) {
 
 TEST_F(FotosColaborador, RefusedPicksChangeNothing) {
     llenarNuevo(QStringLiteral("FOTONOPERMIT000001"));
+    const QString png = fotos.filePath("elegida.png");
+    test::GuardarImagen(test::ImagenRuido(64, 64), png);
+    d().answerFile(png);
+    w->btnCargar->click();
+    ASSERT_EQ(w->fotoPendiente().FPendingTmpPath, png);
+    ASSERT_FALSE(w->bImagen->pixmap().isNull());
+    d().clearShown();
+
     const QString texto = fotos.filePath("notas.txt");
     test::writeFile(texto.toStdString(), "hola");
     d().answerFile(texto);
     w->btnCargar->click();
     EXPECT_EQ(d().texts(DialogKind::Warning), QStringList({"Solo se permiten imágenes."}));
+    // The box was emptied before the dialog and shows its empty text again.
+    EXPECT_TRUE(w->bImagen->pixmap().isNull());
+    EXPECT_EQ(w->bImagen->text(), "Agregue una foto..");
     d().answerCancel();
     w->btnCargar->click();
-    EXPECT_TRUE(w->fotoPendiente().vacia());
+    EXPECT_EQ(w->fotoPendiente().FPendingTmpPath, png);
+    EXPECT_EQ(w->fotoPendiente().FPendingExt, ".png");
     EXPECT_EQ(d().shown().size(), 3);
 }
 

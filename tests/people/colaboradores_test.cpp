@@ -4,6 +4,7 @@
 #include "data/connection.h"
 #include "data/styles.h"
 #include "datatest.h"
+#include "people/listafija.h"
 #include "people/registro.h"
 #include "platform/dataset/datasetrecord.h"
 #include "platform/editors/dbdateedit.h"
@@ -18,24 +19,39 @@
 #include "support/testdb.h"
 #include "ventanaprueba.h"
 
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeView>
+#include <QtTest/QTest>
+#include <iterator>
 
 using namespace orva;
 using platform::DialogKind;
 
 namespace {
 
-/// Stands in for the assignment window: counts the requests to re-read its lists.
+/// Stands in for the assignment window: two of its lists of people, one open and one
+/// closed, each counting the people of the table when it is read.
 class AsignacionesFalsa : public QWidget {
-    Q_OBJECT
 public:
-    AsignacionesFalsa() { setObjectName(QStringLiteral("frmAsignaciones")); }
-    int veces = 0;
-public slots:
-    void RefrescarListas() { ++veces; }
+    AsignacionesFalsa() {
+        setObjectName(QStringLiteral("frmAsignaciones"));
+        for (data::Dataset* lista : {&uLider, &uPromovido}) {
+            lista->setParent(this);
+            lista->setSql(QStringLiteral("SELECT COUNT(*) AS n FROM master_personal"));
+        }
+        uLider.setObjectName(QStringLiteral("uLider"));
+        uPromovido.setObjectName(QStringLiteral("uPromovido"));
+        uLider.open();
+    }
+    int personas() { return uLider.field(0).value().toInt(); }
+
+    data::Dataset uLider{&data::connection().Uconnection};
+    data::Dataset uPromovido{&data::connection().Uconnection};
 };
 
 const std::string kBase = "people_colaboradores";
@@ -78,6 +94,63 @@ TEST_F(Colaboradores, ListShowsTheUsersStructuresAndPeopleWithoutOne) {
     EXPECT_TRUE(w->cxGridViewColaboradores->isEnabled());
 }
 
+TEST_F(Colaboradores, CaptionsOfTheWindow) {
+    w = std::make_unique<people::TfrmColaboradores>();
+    // Before the window fills it.
+    EXPECT_EQ(w->cxLblEstructuras->text(), "ESTRUCTURAS ASIGNADAS:");
+    const auto etiquetaDe = [this](const QWidget* caja) {
+        for (const QLabel* etiqueta : w->findChildren<QLabel*>())
+            if (etiqueta->buddy() == caja)
+                return etiqueta->text();
+        return QString();
+    };
+    const std::pair<QWidget*, const char*> cajas[] = {
+        {w->cxCodigo, "Código"},
+        {w->cxNombre, "Nombres"},
+        {w->cxAPaterno, "Apellido Paterno"},
+        {w->cxAMaterno, "Apellido Materno"},
+        {w->cxGenero, "Género"},
+        {w->cxFechaNacimiento, "Fecha de Nacimiento"},
+        {w->cxINE, "INE"},
+        {w->cxDateVigencia, "Fecha de Vigencia"},
+        {w->cxCurp, "CURP"},
+        {w->cxTelefono, "Teléfono"},
+        {w->cxCorreo, "Correo"},
+        {w->cxDomicilio, "Domicilio"},
+        {w->lcbCodigoPostal, "Código Postal"},
+        {w->lcbMunicipio, "Municipio"},
+        {w->lcbSeccion, "Sección"},
+        {w->lcbLocalidad, "Localidad"},
+    };
+    for (const auto& [caja, texto] : cajas)
+        EXPECT_EQ(etiquetaDe(caja), QString::fromUtf8(texto)) << caja->objectName().toStdString();
+    const std::pair<QAbstractButton*, const char*> botones[] = {
+        {w->cxBuscar, "Encontrar Colaborador"},
+        {w->cxValidarINE, "Validar INE"},
+        {w->cxTramite, "INE en Trámite"},
+        {w->cxActivo, "Activo"},
+        {w->cxButton1, "+"},
+        {w->btnVer, "Ver Foto"},
+        {w->btnCargar, "Cargar Foto"},
+        {w->cxHuella, "Huella"},
+        {w->cxButton2, "Ver Foto"},
+        {w->cxBuscarHuella, "Validar Huella"},
+    };
+    for (const auto& [boton, texto] : botones)
+        EXPECT_EQ(boton->text(), QString::fromUtf8(texto)) << boton->objectName().toStdString();
+    EXPECT_FALSE(w->cxValidarINE->isEnabled());
+    EXPECT_EQ(w->windowTitle(), "Colaboradores");
+    EXPECT_EQ(w->bImagen->text(), "Agregue una foto..");
+    QStringList textos;
+    for (const QLabel* etiqueta : w->findChildren<QLabel*>())
+        textos << etiqueta->text();
+    EXPECT_TRUE(textos.contains("MÓDULO COLABORADORES"));
+    QStringList grupos;
+    for (const QGroupBox* grupo : w->findChildren<QGroupBox*>())
+        grupos << grupo->title();
+    EXPECT_EQ(grupos, QStringList({"DIRECCIÓN"}));
+}
+
 TEST_F(Colaboradores, UserWithoutStructuresSeesOnlyPeopleWithoutOne) {
     test::Entrar(2, QStringLiteral("capturista"), kBase);
     abrir();
@@ -87,16 +160,88 @@ TEST_F(Colaboradores, UserWithoutStructuresSeesOnlyPeopleWithoutOne) {
     EXPECT_EQ(listados(), QList<int>({4, 5, 6}));
 }
 
-TEST_F(Colaboradores, GridColumnsCaptionsAndVisibility) {
+TEST_F(Colaboradores, GridColumnsCaptionsVisibilityAndTexts) {
     abrir();
-    QStringList visibles;
-    for (const platform::GridColumnInfo& c : w->cxGridViewColaboradores->visibleColumns())
-        visibles << c.caption;
-    EXPECT_EQ(visibles, QStringList({"Código", "INE", "Sección", "Vigencia", "Fecha de Nacimiento",
-                                     "Nombres", "Apellido Paterno", "Apellido Materno", "Género",
-                                     "Domicilio", "Código Postal", "Municipio", "Huella", "Foto"}));
-    // Paperwork rows stand out; the fingerprint and photo columns carry their colours.
     platform::GridView* grid = w->cxGridViewColaboradores;
+    const struct {
+        const char* campo;
+        const char* titulo;
+        bool visible;
+    } columnas[] = {
+        {"SCodigo", "Código", true},
+        {"FechaAlta", "Fecha de Registro", false},
+        {"SINE", "INE", true},
+        {"SCurp", "CURP", false},
+        {"Seccion", "Sección", true},
+        {"IVigencia", "Vigencia", true},
+        {"DFechaNacimiento", "Fecha de Nacimiento", true},
+        {"SNombre", "Nombres", true},
+        {"SAPaterno", "Apellido Paterno", true},
+        {"SAMaterno", "Apellido Materno", true},
+        {"ESexo", "Género", true},
+        {"SDomicilio", "Domicilio", true},
+        {"CodigoPostal", "Código Postal", true},
+        {"Municipio", "Municipio", true},
+        {"Localidad", "Localidad", false},
+        {"STelefono", "Teléfono", false},
+        {"SCorreoElectronico", "Correo", false},
+        {"Activo", "Activo", false},
+        {"sHuella", "Huella", true},
+        {"sFoto", "Foto", true},
+        {"ETramiteINE", "Trámite", false},
+    };
+    ASSERT_EQ(grid->gridModel()->columnCount(), static_cast<int>(std::size(columnas)));
+    QStringList visibles;
+    for (int i = 0; i < static_cast<int>(std::size(columnas)); ++i) {
+        SCOPED_TRACE(columnas[i].campo);
+        EXPECT_EQ(grid->column(QLatin1String(columnas[i].campo)), i);
+        EXPECT_EQ(grid->gridModel()->headerData(i, Qt::Horizontal).toString(),
+                  QString::fromUtf8(columnas[i].titulo));
+        EXPECT_EQ(grid->isColumnVisible(i), columnas[i].visible);
+        if (columnas[i].visible)
+            visibles << QString::fromUtf8(columnas[i].titulo);
+    }
+    QStringList mostradas;
+    for (const platform::GridColumnInfo& c : grid->visibleColumns())
+        mostradas << c.caption;
+    EXPECT_EQ(mostradas, visibles);
+
+    // The grid shows each person's texts: the first displayed row is person 1.
+    const auto filasMostradas = [grid] {
+        QList<int> filas;
+        grid->forEachDisplayedRow([&filas](const platform::GridRowInfo& fila) {
+            if (!fila.isGroup)
+                filas << fila.sourceRow;
+        });
+        return filas;
+    };
+    const auto texto = [grid](int fila, const char* campo) {
+        return grid->displayText(fila, grid->column(QLatin1String(campo)));
+    };
+    const QList<int> filas = filasMostradas();
+    ASSERT_EQ(filas.size(), 5);
+    EXPECT_EQ(texto(filas[0], "SCodigo"), "PER0000001");
+    EXPECT_EQ(texto(filas[0], "SNombre"), "ANA");
+    EXPECT_EQ(texto(filas[0], "SAPaterno"), "LUNA");
+    EXPECT_EQ(texto(filas[0], "SAMaterno"), "SOTO");
+    EXPECT_EQ(texto(filas[0], "SINE"), "PERSONA00000000001");
+    EXPECT_EQ(grid->gridModel()
+                  ->indexOfSourceRow(filas[0], grid->column(QStringLiteral("SNombre")))
+                  .data(Qt::DisplayRole)
+                  .toString(),
+              "ANA");
+    // Typing a surname into the find panel (any letter case) narrows the list to it.
+    QTest::keyClicks(grid->findEdit(), QStringLiteral("mora"));
+    QTest::keyClick(grid->findEdit(), Qt::Key_Return);
+    const QList<int> encontradas = filasMostradas();
+    ASSERT_EQ(encontradas.size(), 1);
+    EXPECT_EQ(texto(encontradas[0], "SAPaterno"), "MORA");
+    EXPECT_EQ(texto(encontradas[0], "SCodigo"), "PER0000002");
+    EXPECT_EQ(grid->recordCount(), 1);
+    grid->setFindText(QString());
+    EXPECT_EQ(filasMostradas().size(), 5);
+
+    // Paperwork rows stand out; the fingerprint and photo columns carry their colours.
     const int tramite = static_cast<int>(listados().indexOf(5));
     const int normal = static_cast<int>(listados().indexOf(1));
     const auto fondo = [grid](int fila, const char* campo) {
@@ -134,6 +279,28 @@ TEST_F(Colaboradores, AddStartsWithDefaultsAndTheNextCode) {
     EXPECT_EQ(fila.value("IdMunicipio").toInt(), 1);    // PACHUCA
     EXPECT_EQ(fila.value("IdLocalidad").toInt(), 1);
     EXPECT_FALSE(w->cxTramite->isChecked());
+    // "Nombres" has the focus; Enter in a data box moves on to the next one, as Tab does.
+    QApplication::setActiveWindow(w.get());
+    ASSERT_EQ(QApplication::focusWidget(), w->cxNombre);
+    QTest::keyClick(w->cxNombre, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w->cxAPaterno);
+    // The masked boxes keep the mask's literals with the digits typed.
+    const struct {
+        platform::DbMaskEdit* caja;
+        const char* tecleado;
+        const char* guardado;
+    } mascaras[] = {
+        {w->cxTelefono, "7712345678", "(771)234-567 8"},
+        {w->cxDateVigencia, "2031", "2031"},
+    };
+    for (const auto& m : mascaras) {
+        SCOPED_TRACE(m.caja->objectName().toStdString());
+        m.caja->setFocus();
+        m.caja->clear();
+        m.caja->home(false);
+        QTest::keyClicks(m.caja, QLatin1String(m.tecleado));
+        EXPECT_EQ(m.caja->editorValue().toString(), QLatin1String(m.guardado));
+    }
     w->FrmBarraInferior1->btnCancel->click();
     EXPECT_FALSE(w->PanelDatos->isVisible());
     EXPECT_TRUE(w->FrmBarraSuperior1->btnAdd->isEnabled());
@@ -323,6 +490,9 @@ TEST_F(Colaboradores, DuplicateKeyIsFoundAcrossStructures) {
     aceptar();
     EXPECT_TRUE(d().shown().isEmpty()) << d().last().text.toStdString();
     EXPECT_FALSE(w->editando());
+    EXPECT_EQ(test::Valor("SELECT SDescripcion FROM kardex_sistema ORDER BY IdKardex DESC LIMIT 1")
+                  .toString(),
+              "Edita Colaborador - Código: PER0000002 - BETO MORA RUIZ");
 }
 
 TEST_F(Colaboradores, SavedAddGetsTheNextIdCodeAndALogEntry) {
@@ -367,7 +537,7 @@ TEST_F(Colaboradores, SaveRefusedByTheServerKeepsWhatWasTypedAndCanBeRetried) {
     EXPECT_TRUE(w->editando());
     EXPECT_TRUE(w->PanelDatos->isVisible());
     EXPECT_EQ(w->cxNombre->text(), "NUEVA");
-    EXPECT_EQ(asignaciones.veces, 0);
+    EXPECT_EQ(asignaciones.personas(), antes);
 
     test::runSql(kBase, "INSERT INTO master_municipios (IdMunicipio, SCodigo, SDescripcion) "
                         "VALUES (3, 'MUN000003', 'EFIMERO')");
@@ -379,7 +549,9 @@ TEST_F(Colaboradores, SaveRefusedByTheServerKeepsWhatWasTypedAndCanBeRetried) {
                           "'RECHAZADA000000001'")
                   .toInt(),
               3);
-    EXPECT_EQ(asignaciones.veces, 1); // the open assignment window re-reads its lists
+    // The open assignment window re-reads its open lists and leaves the others closed.
+    EXPECT_EQ(asignaciones.personas(), antes + 1);
+    EXPECT_FALSE(asignaciones.uPromovido.isActive());
 }
 
 TEST_F(Colaboradores, RegisteredUnderItsFormName) {
@@ -470,5 +642,3 @@ TEST_F(Colaboradores, FingerprintButtonsCheckBeforeAnything) {
     w->cxHuella->click();
     EXPECT_EQ(mensajes(), QStringList({"No hay colaborador seleccionado."}));
 }
-
-#include "colaboradores_test.moc"

@@ -5,8 +5,10 @@
 #include "people/fotocompresion.h"
 #include "people/fotodescarga.h"
 #include "people/fotopendiente.h"
+#include "people/fotosubida.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -249,4 +251,52 @@ TEST(NombresDeFoto, SafeFileNames) {
         EXPECT_EQ(NombreArchivoSeguro(QString::fromUtf8(nombre), ".jpg"),
                   QString::fromUtf8(esperado))
             << nombre;
+}
+
+TEST(NombresDeFoto, DownloadedFileNames) {
+    const struct {
+        const char* llave;
+        const char* codigo;
+        const char* nombre;
+    } casos[] = {
+        {"assets/imagenes/colaboradores/PER1/perfil_1.jpg", "PER1", "perfil_1.jpg"},
+        {"assets/x/", "PER1", "assets_x_.jpg"}, // "/" only: the whole key is made safe
+        {"", " PER2 ", "foto_PER2.jpg"},
+        {"carpeta\\", "PER3", "foto_PER3.jpg"},
+        {"C:", "PER4", "foto_PER4.jpg"},
+        {"C:\\fotos\\perfil 5.png", "PER5", "perfil 5.png"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(NombreArchivoDescarga(QString::fromUtf8(c.llave), QString::fromUtf8(c.codigo)),
+                  QString::fromUtf8(c.nombre))
+            << c.llave;
+}
+
+TEST(NombresDeFoto, ObjectKeyAndTimestamp) {
+    const struct {
+        const char* codigo;
+        const char* extension;
+        const char* llave;
+    } casos[] = {
+        {"PER0000001", ".jpg",
+         "assets/imagenes/colaboradores/PER0000001/perfil_20261211024400123.jpg"},
+        {"PER0000002", ".png",
+         "assets/imagenes/colaboradores/PER0000002/perfil_20261211024400123.png"},
+        // A code that is not configured leaves its segment empty.
+        {"", ".jpeg", "assets/imagenes/colaboradores//perfil_20261211024400123.jpeg"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(LlaveFotoPerfil(QString::fromUtf8(c.codigo), QStringLiteral("20261211024400123"),
+                                  QString::fromUtf8(c.extension)),
+                  QString::fromUtf8(c.llave));
+
+    // Local time, year month day hour minute second millisecond.
+    const QDateTime antes = QDateTime::currentDateTime().addMSecs(-1);
+    const QString marca = MarcaDeTiempo();
+    const QDateTime despues = QDateTime::currentDateTime().addMSecs(1);
+    ASSERT_EQ(marca.size(), 17) << marca.toStdString();
+    const QDateTime leida = QDateTime::fromString(marca, QStringLiteral("yyyyMMddhhmmsszzz"));
+    ASSERT_TRUE(leida.isValid()) << marca.toStdString();
+    EXPECT_GE(leida, antes) << marca.toStdString();
+    EXPECT_LE(leida, despues) << marca.toStdString();
 }
