@@ -184,7 +184,8 @@ void Tfrmacceso::crearControles() {
     setTabOrder(btnAbortar, btnConexion);
 
     for (QWidget* w : {static_cast<QWidget*>(cmbServer), static_cast<QWidget*>(tsIdUsuario),
-                       static_cast<QWidget*>(tsPassword), static_cast<QWidget*>(DBs)})
+                       static_cast<QWidget*>(tsPassword), static_cast<QWidget*>(DBs),
+                       static_cast<QWidget*>(btnAdelante), static_cast<QWidget*>(btnAbortar)})
         w->installEventFilter(this);
     for (QLineEdit* e : {tsIdUsuario, tsPassword}) {
         QPalette p = e->palette();
@@ -593,7 +594,10 @@ void Tfrmacceso::rutaOrdinaria(const QString& usuario) {
         return;
     }
     busca.first();
-    if (busca.fieldByName(QStringLiteral("sPassword")).asString() != tsPassword->text()) {
+    // A stored password the key cannot decrypt comes back null: it matches nothing, not
+    // even an empty typed password.
+    const data::Field guardada = busca.fieldByName(QStringLiteral("sPassword"));
+    if (guardada.isNull() || guardada.asString() != tsPassword->text()) {
         busca.close();
         aviso(kPasswordIncorrecto);
         return;
@@ -716,6 +720,9 @@ bool Tfrmacceso::eventFilter(QObject* watched, QEvent* event) {
         btnAdelante->setFocus(); // moves there; the user presses it
     } else if (watched == DBs) {
         btnAdelanteClick();
+    } else if (watched == btnAdelante || watched == btnAbortar) {
+        // A focused button is pressed with Enter, as with the space bar.
+        static_cast<QPushButton*>(watched)->click();
     } else {
         return QDialog::eventFilter(watched, event);
     }

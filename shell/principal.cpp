@@ -11,6 +11,7 @@
 #include "shell/ventanas.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -282,7 +283,11 @@ void TfrmPrincipal::ElegirSkin(const QString& skin) {
 }
 
 void TfrmPrincipal::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier) {
+    // A key a child window leaves unhandled comes up here too; F5 reloads only while
+    // the main window itself or its ribbon has the focus.
+    const QWidget* foco = QApplication::focusWidget();
+    const bool enHija = foco && areaMdi_->isAncestorOf(foco);
+    if (event->key() == Qt::Key_F5 && event->modifiers() == Qt::NoModifier && !enHija) {
         RecargarConsultas(true);
         return;
     }

@@ -75,6 +75,10 @@ protected:
     static void SetUpTestSuite() {
         test::createDatabase(kBase);
         test::CargarUsuarios(kBase);
+        // A password stored without the key: it decrypts to null.
+        test::runSql(kBase, "INSERT INTO master_usuarios (IdUsuario, sUsuario, sMail, sNombre, "
+                            "Telefono, EActivo, sPassword) VALUES (6, 'plano', '', 'PABLO "
+                            "PLANO', '', 'Si', 'sin cifrar')");
         test::createDatabase(kBaseVacia);
         quitarDbGral();
     }
@@ -203,8 +207,21 @@ TEST_F(AccesoTest, TheFileRunShWritesShowsLocalSelected) {
 // ------------------------------------------------------------------ stage 1
 
 TEST_F(AccesoTest, StageOneListsTheServersSchemasSortedWithoutTheExcludedOnes) {
+    const char* const excluidas[] = {"mysql",      "information_schema", "test",   "chat",
+                                     "chat_php",   "lm_drovek",          "joomla", "phpmyadmin",
+                                     "adminzelta", "performance_schema"};
+    // Every excluded name exists on the server for this test; a neighbour of one of them
+    // is offered.
+    QStringList creadas;
+    for (const char* nombre : {"test", "chat", "chat_php", "lm_drovek", "joomla", "phpmyadmin",
+                               "adminzelta", "chat_php2"}) {
+        test::runSql("mysql", std::string("CREATE DATABASE IF NOT EXISTS ") + nombre);
+        creadas << nombre;
+    }
     abrir();
     ingresar("capturista", "Captura2026");
+    for (const QString& nombre : creadas)
+        test::runSql("mysql", "DROP DATABASE IF EXISTS " + nombre.toStdString());
     ASSERT_TRUE(acceso->enEtapa2());
     EXPECT_FALSE(acceso->dbGralExiste());
     const QStringList lista = bases();
@@ -212,8 +229,9 @@ TEST_F(AccesoTest, StageOneListsTheServersSchemasSortedWithoutTheExcludedOnes) {
     ordenada.sort();
     EXPECT_EQ(lista, ordenada);
     EXPECT_TRUE(lista.contains(texto(kBase)));
-    for (const char* excluida : {"mysql", "information_schema", "performance_schema", "test"})
+    for (const char* excluida : excluidas)
         EXPECT_FALSE(lista.contains(excluida)) << excluida;
+    EXPECT_TRUE(lista.contains("chat_php2"));
     EXPECT_EQ(acceso->DBs->selectedItems().size(), 1);
     EXPECT_EQ(acceso->DBs->currentRow(), 0);
     const data::SesionActual& s = data::sesion();
@@ -375,6 +393,21 @@ TEST_F(AccesoTest, WrongPasswordsNeverEndTheProgram) {
     EXPECT_FALSE(acceso->salir());
 }
 
+TEST_F(AccesoTest, APasswordThatCannotBeDecryptedMatchesNothing) {
+    for (const char* password : {"", "sin cifrar"}) {
+        SCOPED_TRACE(password);
+        guion.dialogos().clearShown();
+        test::disconnectModule();
+        abrir();
+        hastaEtapa2("plano", password);
+        acceso->btnAdelante->click();
+        EXPECT_EQ(guion.dialogos().texts(DialogKind::Warning),
+                  QStringList({"PASSWORD INCORRECTO "}));
+        EXPECT_TRUE(acceso->isVisible());
+        EXPECT_EQ(data::sesion().sUsuarioActual, "");
+    }
+}
+
 TEST_F(AccesoTest, ThreeUnknownNamesThenTheFourthPressEndsTheProgram) {
     abrir();
     hastaEtapa2("nadie", "x");
@@ -482,6 +515,10 @@ TEST_F(AccesoTest, EnterWalksServerNamePasswordAndFocusColours) {
     QTest::keyClick(acceso->tsPassword, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), acceso->btnAdelante);
     EXPECT_FALSE(acceso->enEtapa2()); // Enter moved there without pressing it
+    EXPECT_TRUE(guion.dialogos().shown().isEmpty());
+    // Enter on the focused button presses it.
+    QTest::keyClick(acceso->btnAdelante, Qt::Key_Return);
+    EXPECT_TRUE(acceso->enEtapa2());
     EXPECT_TRUE(guion.dialogos().shown().isEmpty());
 }
 
