@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <freexl.h>
 #include <gtest/gtest.h>
@@ -274,6 +275,23 @@ TEST_F(ExportarGridTest, XlsxKeepsCaptionsValuesTypesAndFormats) {
     EXPECT_EQ(cells.value("F3").format, "General");
     EXPECT_EQ(cells.value("A9").text, "ANA GARCÍA");
     EXPECT_FALSE(cells.contains("C9")); // NULL date: no cell
+
+    // A spreadsheet reader no one here wrote opens it and sees the same.
+    QProcess lector;
+    lector.start("/usr/bin/python3", {"-c",
+                                      "import sys, openpyxl\n"
+                                      "h = openpyxl.load_workbook(sys.argv[1]).active\n"
+                                      "for c in ('A1', 'A3', 'C3', 'D3', 'E3'):\n"
+                                      "    print(c, h[c].value, h[c].number_format)\n",
+                                      path("lista.xlsx")});
+    ASSERT_TRUE(lector.waitForFinished(60000));
+    EXPECT_EQ(lector.exitCode(), 0) << lector.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(lector.readAllStandardOutput()),
+              "A1 Nombre General\n"
+              "A3 JUAN PEÑA General\n"
+              "C3 1975-03-05 00:00:00 dd/mm/yyyy\n"
+              "D3 50.25 $#,##0.00\n"
+              "E3 1234.5 #,##0.00\n");
 }
 
 TEST_F(ExportarGridTest, MoreRecordsThanASheetHoldsGoOnInTheNextSheet) {
